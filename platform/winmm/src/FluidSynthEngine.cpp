@@ -1,0 +1,147 @@
+#include "FluidSynthEngine.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+#include "LibraryLog.h"
+#include "ShortMessage.h"
+
+namespace winmm {
+namespace {
+
+constexpr double kSampleRate = 44100.0;
+constexpr int kPeriodFrames = 64;
+// With one period of 64 frames alone, PulseAudio's buffer is too small and drops out.
+constexpr const char* kPulseLatencyMs = "10";
+
+std::vector<std::string> AudioDriversOfThisBuild(fluid_settings_t* settings) {
+    std::vector<std::string> names;
+    fluid_settings_foreach_option(
+        settings, "audio.driver", &names, [](void* data, const char*, const char* option) {
+            static_cast<std::vector<std::string>*>(data)->emplace_back(option);
+        });
+    return names;
+}
+
+std::string Lowered(std::string_view text) {
+    std::string lowered(text);
+    std::ranges::transform(lowered, lowered.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lowered;
+}
+
+}  // namespace
+
+MMRESULT AudioFailureResult(std::string_view driverLog) {
+    const std::string log = Lowered(driverLog);
+    // ALSA: "... audio device is used by another application"; PulseAudio and others pass on
+    // strerror(EBUSY): "Device or resource busy".
+    if (log.find("used by another application") != std::string::npos ||
+        log.find("resource busy") != std::string::npos)
+        return MMSYSERR_ALLOCATED;
+    return MIDIERR_NODEVICE;
+}
+
+FluidSynthEngine::FluidSynthEngine(EngineConfig config)
+    : config_(std::move(config)), logStart_(LibraryLog::Instance().Mark()) {}
+
+MMRESULT FluidSynthEngine::Open() {
+    std::lock_guard lock(mutex_);
+    if (!synth_) {
+        if (const MMRESULT result = LoadSoundfont(); result != MMSYSERR_NOERROR) return result;
+    }
+    if (config_.audio && !driver_) {
+        if (const MMRESULT result = StartAudio(); result != MMSYSERR_NOERROR) return result;
+    }
+    open_ = true;
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT FluidSynthEngine::LoadSoundfont() {
+    LibraryLog& log = LibraryLog::Instance();
+    if (config_.soundfont.empty()) {
+        log.Append("no soundfont found");
+        return MIDIERR_NODEVICE;
+    }
+    // Checked first: the fallback reader for other formats complains on the terminal about
+    // files that are no RIFF file at all.
+    if (!fluid_is_soundfont(config_.soundfont.c_str())) {
+        log.Append("not a soundfont: " + config_.soundfont);
+        return MIDIERR_NODEVICE;
+    }
+
+    decltype(settings_) settings(new_fluid_settings());
+    if (!settings) return MMSYSERR_NOMEM;
+    fluid_settings_setint(settings.get(), "synth.dynamic-sample-loading", 1);
+    fluid_settings_setnum(settings.get(), "synth.sample-rate", kSampleRate);
+    fluid_settings_setint(settings.get(), "audio.period-size", kPeriodFrames);
+    for (const auto& [name, value] : config_.extraSettings)
+        fluid_settings_setstr(settings.get(), name.c_str(), value.c_str());
+
+    decltype(synth_) synth(new_fluid_synth(settings.get()));
+    if (!synth) return MMSYSERR_NOMEM;
+    int soundfontId = FLUID_FAILED;
+    log.CaptureGLibMessages(
+        [&] { soundfontId = fluid_synth_sfload(synth.get(), config_.soundfont.c_str(), 1); });
+    if (soundfontId == FLUID_FAILED) return MIDIERR_NODEVICE;
+
+    settings_ = std::move(settings);
+    synth_ = std::move(synth);
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT FluidSynthEngine::StartAudio() {
+    LibraryLog& log = LibraryLog::Instance();
+    const std::uint64_t attemptsStart = log.Mark();
+    const std::vector<std::string> available = AudioDriversOfThisBuild(settings_.get());
+    for (const std::string& name : config_.audioDrivers) {
+        if (std::ranges::find(available, name) == available.end()) continue;
+        // Read by libpulse when it connects; a value the user set is kept.
+        if (name == "pulseaudio") setenv("PULSE_LATENCY_MSEC", kPulseLatencyMs, 0);
+        fluid_settings_setstr(settings_.get(), "audio.driver", name.c_str());
+        driver_.reset(new_fluid_audio_driver(settings_.get(), synth_.get()));
+        if (driver_) return MMSYSERR_NOERROR;
+    }
+    log.Append("no audio output could be opened");
+    return AudioFailureResult(log.Since(attemptsStart));
+}
+
+void FluidSynthEngine::Send(std::uint32_t message) {
+    std::lock_guard lock(mutex_);
+    if (synth_) PlayShortMessage(synth_.get(), message);
+}
+
+void FluidSynthEngine::Close() {
+    std::lock_guard lock(mutex_);
+    open_ = false;
+    if (synth_) fluid_synth_all_sounds_off(synth_.get(), -1);
+}
+
+void FluidSynthEngine::ReleaseAudioIfClosed() {
+    std::lock_guard lock(mutex_);
+    if (!open_) driver_.reset();
+}
+
+bool FluidSynthEngine::HasAudio() const {
+    std::lock_guard lock(mutex_);
+    return driver_ != nullptr;
+}
+
+void FluidSynthEngine::Render(std::span<float> left, std::span<float> right) {
+    std::lock_guard lock(mutex_);
+    const std::size_t frames = std::min(left.size(), right.size());
+    if (!synth_) {
+        std::ranges::fill(left, 0.0f);
+        std::ranges::fill(right, 0.0f);
+        return;
+    }
+    fluid_synth_write_float(synth_.get(), static_cast<int>(frames), left.data(), 0, 1, right.data(),
+                            0, 1);
+}
+
+std::string FluidSynthEngine::Diagnostics() const {
+    return LibraryLog::Instance().Since(logStart_);
+}
+
+}  // namespace winmm

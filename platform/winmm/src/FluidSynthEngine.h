@@ -1,0 +1,72 @@
+// FluidSynth with a General MIDI soundfont: the sound behind the synth device.
+#pragma once
+
+#include <fluidsynth.h>
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "winmm/mmsystem.h"
+
+namespace winmm {
+
+struct EngineConfig {
+    std::string soundfont;  // empty: none was found
+    // false: no audio driver; the sound is pulled with Render().
+    bool audio = true;
+    // Tried in this order; those this FluidSynth build lacks are skipped.
+    std::vector<std::string> audioDrivers = {"pulseaudio", "pipewire", "alsa"};
+    // More string settings, applied before the first audio driver is made.
+    std::vector<std::pair<std::string, std::string>> extraSettings;
+};
+
+// The synth and soundfont are made at the first Open and kept; the audio driver is made by Open
+// and released only by ReleaseAudioIfClosed. All members may be called from any thread.
+class FluidSynthEngine {
+  public:
+    explicit FluidSynthEngine(EngineConfig config);
+
+    MMRESULT Open();
+    void Send(std::uint32_t message);
+    // Ends every sound at once; the audio driver stays.
+    void Close();
+    void ReleaseAudioIfClosed();
+
+    bool HasAudio() const;
+    // Renders the next frames (both spans of one length); silence before the first Open.
+    void Render(std::span<float> left, std::span<float> right);
+    // What FluidSynth and the audio libraries said since this engine was made.
+    std::string Diagnostics() const;
+
+  private:
+    template <auto destroy>
+    struct Deleter {
+        template <typename T>
+        void operator()(T* handle) const {
+            destroy(handle);
+        }
+    };
+
+    MMRESULT LoadSoundfont();
+    MMRESULT StartAudio();
+
+    const EngineConfig config_;
+    const std::uint64_t logStart_;
+    mutable std::mutex mutex_;
+    std::unique_ptr<fluid_settings_t, Deleter<delete_fluid_settings>> settings_;
+    std::unique_ptr<fluid_synth_t, Deleter<delete_fluid_synth>> synth_;
+    std::unique_ptr<fluid_audio_driver_t, Deleter<delete_fluid_audio_driver>> driver_;
+    bool open_ = false;
+};
+
+// The result of an audio driver that could not be made, from what the drivers logged: a device
+// in use by another program is MMSYSERR_ALLOCATED, anything else MIDIERR_NODEVICE.
+MMRESULT AudioFailureResult(std::string_view driverLog);
+
+}  // namespace winmm

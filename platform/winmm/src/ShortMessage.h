@@ -1,0 +1,13 @@
+#pragma once
+
+#include <fluidsynth.h>
+
+#include <cstdint>
+
+namespace winmm {
+
+// Plays one MIDI short message (status in the lowest byte, then data1, data2) on the synth.
+// Messages it does not know, running status and malformed data bytes are ignored.
+void PlayShortMessage(fluid_synth_t* synth, std::uint32_t message);
+
+}  // namespace winmm

@@ -29,10 +29,19 @@ public:
         return dynamic_cast<T*>(FindComponent(name));
     }
 
+protected:
+    // Destroys the owned components, latest first.
+    void DestroyComponents();
+
 private:
     TComponent* owner_;
     std::vector<TComponent*> components_;
-    bool destroying_ = false;
+};
+
+// Raised by TStrings for an index outside the list.
+class EStringListError : public Exception {
+public:
+    using Exception::Exception;
 };
 
 class TStrings {
@@ -45,8 +54,9 @@ public:
     // Line i; past the end (or before the start) an empty text, never an error.
     std::string Get(int i) const;
     int Add(const std::string& s);
-    // Inserting at Count() appends; outside 0..Count() is ignored.
+    // Inserting at Count() appends; outside 0..Count() raises EStringListError.
     void Insert(int i, const std::string& s);
+    // Outside 0..Count()-1 raises EStringListError.
     void Delete(int i);
     void Clear();
     // First line equal to s when letter case is ignored, or -1.

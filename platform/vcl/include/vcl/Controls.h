@@ -101,16 +101,28 @@ protected:
     virtual void DoClick();
     bool InputAllowed() const;
     void Dispatch(const std::function<void()>& handler);
-    virtual void LookChangedFromParent(Change what);
+    // The effective colour or font changed: tells the peer (and, for windowed controls, the
+    // children that inherit it).
+    virtual void LookChanged(Change what);
+    // Asks the backend for peers for this control and everything on it, parents first.
+    void CreatePeers();
+    void ReleasePeers();
+    bool PeersCreated() const { return peersCreated_; }
 
 private:
+    friend class TWinControl;
     void EnabledChanged();
     void AlignChanged();
     void ColorChanged();
+    void FontChanged();
     void ParentLookChanged(Change what);
+    void LookChangedFromParent(Change what);
+    bool InheritsLook(Change what) const;
+    bool ParentHasPeers() const;
     TWinControl* parent_ = nullptr;
     TFont font_;
     std::unique_ptr<ControlPeer> peer_;
+    bool peersCreated_ = false;
 };
 
 class TWinControl : public TControl {
@@ -129,7 +141,7 @@ public:
     void Realign();
 
 protected:
-    void LookChangedFromParent(Change what) override;
+    void LookChanged(Change what) override;
 
 private:
     friend class TControl;
@@ -201,6 +213,7 @@ public:
 class TEdit : public TWinControl {
 public:
     explicit TEdit(TComponent* AOwner);
+    ~TEdit() override;
     Property<std::string> Text{"", [this] { TextChanged(); }};
     Property<TImeMode> ImeMode{imDontCare};
     Property<bool> ReadOnly{false, [this] { Changed(Change::Style); }};
@@ -225,8 +238,9 @@ public:
     ~TUpDown() override;
     void SetAssociate(TEdit* edit);
     TEdit* Associate() const { return associate_; }
-    Property<int> Min{0};
-    Property<int> Max{100};
+    // A change of range pulls Position back inside it.
+    Property<int> Min{0, [this] { ClampPosition(); }};
+    Property<int> Max{100, [this] { ClampPosition(); }};
     Property<int> Increment{1};
     Property<bool> Thousands{true};
     Property<bool> Wrap{false};
@@ -240,6 +254,8 @@ public:
 
 private:
     void PositionChanged();
+    void ClampPosition();
+    void WriteAssociate();
     TEdit* associate_ = nullptr;
 };
 

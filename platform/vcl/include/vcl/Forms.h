@@ -90,6 +90,7 @@ public:
     Backend& GetBackend() const { return *backend_; }
 
 private:
+    friend class TForm;  // a form destroyed early leaves the main-form slot and the modal stack
     std::unique_ptr<Backend> backend_;
     TForm* mainForm_ = nullptr;
     bool terminated_ = false;

@@ -54,6 +54,15 @@ public:
     Property<TBrushStyle> Style{bsSolid};
 };
 
+constexpr std::uint32_t ArgbOf(TColor c) {
+    return 0xFF000000u | (static_cast<std::uint32_t>(RedOf(c)) << 16) |
+           (static_cast<std::uint32_t>(GreenOf(c)) << 8) | static_cast<std::uint32_t>(BlueOf(c));
+}
+constexpr TColor ColorOfArgb(std::uint32_t argb) {
+    return RGB(static_cast<int>((argb >> 16) & 0xFF), static_cast<int>((argb >> 8) & 0xFF),
+               static_cast<int>(argb & 0xFF));
+}
+
 // Pixels as 0xAARRGGBB; alpha 0 where nothing has been drawn (the form's own colour shows).
 struct Image {
     int Width = 0;

@@ -13,7 +13,11 @@ public:
     explicit Property(T initial = T{}, std::function<void()> changed = {})
         : value_(std::move(initial)), changed_(std::move(changed)) {}
     Property(const Property&) = delete;
-    Property& operator=(const Property&) = delete;
+    // Takes the other property's value; the reaction stays this property's own.
+    Property& operator=(const Property& other) {
+        Set(other.value_);
+        return *this;
+    }
 
     Property& operator=(const T& value) {
         Set(value);

@@ -72,7 +72,7 @@ public:
     using Exception::Exception;
 };
 
-// Strict decimal conversion: optional sign, digits, surrounding blanks allowed, 32-bit range.
+// Strict decimal conversion: leading blanks, an optional sign, digits, within the 32-bit range.
 // Anything else raises EConvertError "'<text>' は整数ではありません".
 int StrToInt(const std::string& text);
 std::string IntToStr(int value);

@@ -72,9 +72,14 @@ public:
 
 private:
     void FireDue();
+    // The armed timer due first by `bound` (ties: the one armed first), skipping `fired`.
+    Timer* NextDue(std::int64_t bound, const std::vector<Timer*>& fired) const;
+    void Fire(Timer& timer);
+    bool Alive(const Timer* timer) const;
     std::int64_t now_ = 0;
     bool quit_ = false;
     bool firing_ = false;
+    std::uint64_t armings_ = 0;
     std::vector<Timer*> timers_;
     std::vector<MessageRecord> messages_;
     std::vector<HelpRecord> help_;

@@ -24,6 +24,19 @@ std::vector<std::string> AudioDriversOfThisBuild(fluid_settings_t* settings) {
     return names;
 }
 
+void ApplySetting(fluid_settings_t* settings, const std::string& name, const std::string& value) {
+    switch (fluid_settings_get_type(settings, name.c_str())) {
+        case FLUID_INT_TYPE:
+            fluid_settings_setint(settings, name.c_str(), std::atoi(value.c_str()));
+            break;
+        case FLUID_NUM_TYPE:
+            fluid_settings_setnum(settings, name.c_str(), std::atof(value.c_str()));
+            break;
+        default:
+            fluid_settings_setstr(settings, name.c_str(), value.c_str());
+    }
+}
+
 std::string Lowered(std::string_view text) {
     std::string lowered(text);
     std::ranges::transform(lowered, lowered.begin(),
@@ -77,7 +90,7 @@ MMRESULT FluidSynthEngine::LoadSoundfont() {
     fluid_settings_setnum(settings.get(), "synth.sample-rate", kSampleRate);
     fluid_settings_setint(settings.get(), "audio.period-size", kPeriodFrames);
     for (const auto& [name, value] : config_.extraSettings)
-        fluid_settings_setstr(settings.get(), name.c_str(), value.c_str());
+        ApplySetting(settings.get(), name, value);
 
     decltype(synth_) synth(new_fluid_synth(settings.get()));
     if (!synth) return MMSYSERR_NOMEM;
@@ -115,6 +128,7 @@ void FluidSynthEngine::Send(std::uint32_t message) {
 void FluidSynthEngine::Close() {
     std::lock_guard lock(mutex_);
     open_ = false;
+    // Every voice ends at once; only the reverb and chorus ring out, as in a room.
     if (synth_) fluid_synth_all_sounds_off(synth_.get(), -1);
 }
 

@@ -22,7 +22,7 @@ struct EngineConfig {
     bool audio = true;
     // Tried in this order; those this FluidSynth build lacks are skipped.
     std::vector<std::string> audioDrivers = {"pulseaudio", "pipewire", "alsa"};
-    // More string settings, applied before the first audio driver is made.
+    // More FluidSynth settings by name, the value as text ("synth.reverb.active", "0").
     std::vector<std::pair<std::string, std::string>> extraSettings;
 };
 

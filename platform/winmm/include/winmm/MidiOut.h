@@ -27,7 +27,7 @@ struct MidiCall {
     enum Kind { Open, Message, Close };
     Kind kind;
     HMIDIOUT handle;  // for an open: the handle given, or 0 when it failed
-    MMRESULT result;  // for an open
+    MMRESULT result;  // what the call returned
     std::uint32_t message;
 };
 
@@ -76,8 +76,8 @@ public:
 };
 
 // Puts a device (and optionally a log) behind the mapper in place of the one that the
-// environment variable VELUNKA_MIDI_OUT chooses; any live handle is dropped. Passing nullptr
-// returns to the environment's choice.
+// environment variable VELUNKA_MIDI_OUT chooses; a live output is closed and its handle dropped.
+// Passing nullptr returns to the environment's choice.
 void InstallDevice(std::shared_ptr<MidiOutDevice> device,
                    std::shared_ptr<MidiCallLog> log = nullptr);
 

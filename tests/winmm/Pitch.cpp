@@ -2,17 +2,31 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace {
 
+// Two one-pole low-passes. A piano's upper partials lie above the multiples of its fundamental;
+// left in, they shorten the period found, 15 to 25 cents sharp.
+std::vector<double> LowPassed(std::span<const float> samples, double cutoffHz, double sampleRate) {
+    const double keep = std::exp(-2.0 * std::numbers::pi * cutoffHz / sampleRate);
+    std::vector<double> filtered(samples.begin(), samples.end());
+    for (int pass = 0; pass < 2; ++pass) {
+        double state = 0.0;
+        for (double& sample : filtered) sample = state = (1.0 - keep) * sample + keep * state;
+    }
+    return filtered;
+}
+
 // Correlation of the signal with itself shifted by lag, normalised to 1 for a perfect match.
-double NormalisedCorrelation(std::span<const float> samples, std::size_t lag, std::size_t length) {
+double NormalisedCorrelation(const std::vector<double>& samples, std::size_t lag,
+                             std::size_t length) {
     double product = 0.0, energyA = 0.0, energyB = 0.0;
     for (std::size_t i = 0; i < length; ++i) {
-        product += double(samples[i]) * samples[i + lag];
-        energyA += double(samples[i]) * samples[i];
-        energyB += double(samples[i + lag]) * samples[i + lag];
+        product += samples[i] * samples[i + lag];
+        energyA += samples[i] * samples[i];
+        energyB += samples[i + lag] * samples[i + lag];
     }
     return energyA > 0.0 && energyB > 0.0 ? product / std::sqrt(energyA * energyB) : 0.0;
 }
@@ -25,10 +39,11 @@ double EstimatePitch(std::span<const float> samples, double sampleRate, double m
     const auto longestLag = static_cast<std::size_t>(sampleRate / minHz);
     if (samples.size() <= 2 * longestLag) return 0.0;
     const std::size_t length = samples.size() - longestLag - 1;
+    const std::vector<double> filtered = LowPassed(samples, maxHz, sampleRate);
 
     std::vector<double> correlation(longestLag + 2, 0.0);
     for (std::size_t lag = shortestLag - 1; lag <= longestLag + 1; ++lag)
-        correlation[lag] = NormalisedCorrelation(samples, lag, length);
+        correlation[lag] = NormalisedCorrelation(filtered, lag, length);
     const double best =
         *std::max_element(correlation.begin() + shortestLag, correlation.begin() + longestLag + 1);
 

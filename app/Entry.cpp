@@ -1,0 +1,16 @@
+#include "app/Entry.h"
+
+#include "app/VelunkaMain.h"
+
+int VelunkaEntry(vcl::TApplication& application) {
+    try {
+        application.Initialize();
+        application.Title = "Velunka V0.8";
+        application.HelpFile = VELUNKA_HELP_FILE;
+        application.CreateForm(FormMain);
+        application.Run();
+    } catch (const vcl::Exception& e) {
+        application.ShowException(e);
+    }
+    return 0;
+}

@@ -18,7 +18,8 @@ midi_log=$SESSION_DIR/midi.log
 for midi_out in "" "synth+record:$midi_log"; do
   case_name=${midi_out:-default}
   case_name=${case_name%%:*}
-  VELUNKA_MIDI_OUT=$midi_out "$program" >"$SESSION_DIR/velunka-$case_name.out" 2>"$SESSION_DIR/velunka-$case_name.err" &
+  if [[ -n $midi_out ]]; then export VELUNKA_MIDI_OUT=$midi_out; else unset VELUNKA_MIDI_OUT; fi
+  "$program" >"$SESSION_DIR/velunka-$case_name.out" 2>"$SESSION_DIR/velunka-$case_name.err" &
   pid=$!
   session_track "$pid"
 

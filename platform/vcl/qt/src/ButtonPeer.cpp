@@ -64,11 +64,7 @@ class ButtonPeer : public WidgetPeer {
                 break;
         }
     }
-    // A button keeps the system's face colour; only its text follows the font.
-    void ApplyLook() override {
-        SetTextColor(Button(), ToQColor(button_.EffectiveFont().Color));
-        Button().setFont(ToQFont(button_.EffectiveFont()));
-    }
+    void ApplyLook() override { ApplyButtonLook(Button(), button_); }
 
   private:
     QPushButton& Button() const { return static_cast<QPushButton&>(*Widget()); }

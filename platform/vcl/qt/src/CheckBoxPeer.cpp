@@ -38,6 +38,11 @@ class CheckBoxPeer : public WidgetPeer {
         }
     }
 
+    void ApplyLook() override {
+        WidgetPeer::ApplyLook();
+        SetIndicatorColor(Box());
+    }
+
   private:
     QCheckBox& Box() const { return static_cast<QCheckBox&>(*Widget()); }
     TCheckBox& checkBox_;

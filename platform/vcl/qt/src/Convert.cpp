@@ -7,6 +7,34 @@
 
 namespace vcl::qt {
 
+namespace {
+
+void SetColorInAllGroups(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles,
+                         QColor color) {
+    QPalette palette = widget.palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (auto role : roles) palette.setColor(group, role, color);
+    }
+    widget.setPalette(palette);
+}
+
+void SetColorWhileEnabled(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles,
+                          QColor color) {
+    QPalette palette = widget.palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        for (auto role : roles) palette.setColor(group, role, color);
+    }
+    widget.setPalette(palette);
+}
+
+void ApplyLook(QWidget& widget, TColor background, const TFont& font) {
+    SetBackgroundColor(widget, ToQColor(background));
+    SetTextColor(widget, ToQColor(font.Color));
+    widget.setFont(ToQFont(font));
+}
+
+}  // namespace
+
 QColor ToQColor(TColor color) {
     return QColor(RedOf(color), GreenOf(color), BlueOf(color));
 }
@@ -39,29 +67,25 @@ void InstallFontSubstitutions() {
 }
 
 void SetBackgroundColor(QWidget& widget, QColor background) {
-    QPalette palette = widget.palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
-            palette.setColor(group, role, background);
-        }
-    }
-    widget.setPalette(palette);
+    SetColorInAllGroups(widget, {QPalette::Window, QPalette::Base, QPalette::Button}, background);
+}
+
+void SetIndicatorColor(QWidget& widget) {
+    SetColorInAllGroups(widget, {QPalette::Base}, ToQColor(clWindow));
+    SetColorWhileEnabled(widget, {QPalette::Text}, ToQColor(clWindowText));
 }
 
 void SetTextColor(QWidget& widget, QColor text) {
-    QPalette palette = widget.palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive}) {
-        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-            palette.setColor(group, role, text);
-        }
-    }
-    widget.setPalette(palette);
+    SetColorWhileEnabled(widget, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText},
+                         text);
 }
 
 void ApplyControlLook(QWidget& widget, const TControl& control) {
-    SetBackgroundColor(widget, ToQColor(control.EffectiveColor()));
-    SetTextColor(widget, ToQColor(control.EffectiveFont().Color));
-    widget.setFont(ToQFont(control.EffectiveFont()));
+    ApplyLook(widget, control.EffectiveColor(), control.EffectiveFont());
+}
+
+void ApplyButtonLook(QWidget& widget, const TControl& control) {
+    ApplyLook(widget, clBtnFace, control.EffectiveFont());
 }
 
 }  // namespace vcl::qt

@@ -24,7 +24,12 @@ void InstallFontSubstitutions();
 // its colour; text roles only while enabled, so that disabled text greys as usual.
 void SetBackgroundColor(QWidget& widget, QColor background);
 void SetTextColor(QWidget& widget, QColor text);
+// Check and radio indicators stay white inside, as the system draws them, on any background.
+void SetIndicatorColor(QWidget& widget);
 // Background, text colour and font of a control as it looks on its parent.
 void ApplyControlLook(QWidget& widget, const TControl& control);
+// For buttons, which keep the system's face colour whatever their Color; text and font follow
+// the control.
+void ApplyButtonLook(QWidget& widget, const TControl& control);
 
 }  // namespace vcl::qt

@@ -79,6 +79,7 @@ class RadioGroupPeer : public GroupBoxPeer {
         for (size_t i = 0; i < items.size(); ++i) {
             auto* button = new RadioButton(ToQString(items[i]), &Box());
             button->setAutoExclusive(false);
+            SetIndicatorColor(*button);
             const int index = static_cast<int>(i);
             QObject::connect(button, &QRadioButton::clicked, [this, index] {
                 radioGroup_.UserSelect(index);

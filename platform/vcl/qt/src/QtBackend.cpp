@@ -33,14 +33,20 @@ class QtBackend : public Backend {
     }
 
     void RunLoop() override {
-        if (!quitRequested_) QApplication::exec();
+        if (!quitRequested_) {
+            loopRunning_ = true;
+            QApplication::exec();
+            loopRunning_ = false;
+        }
         quitRequested_ = false;
     }
 
     void Quit() override {
         quitRequested_ = true;
         // exit() rather than quit(): it ends the loops at once, without asking the windows.
-        QCoreApplication::exit(0);
+        // Outside the loop it would leave every later nested loop (a message box's) ending at
+        // once, so then the flag alone ends the next RunLoop.
+        if (loopRunning_) QCoreApplication::exit(0);
     }
 
     void RunModal(TForm& form) override {
@@ -82,6 +88,7 @@ class QtBackend : public Backend {
     std::unique_ptr<QApplication> application_;
     std::unique_ptr<HelpWindow> helpWindow_;
     bool quitRequested_ = false;
+    bool loopRunning_ = false;
 };
 
 bool SaveWidget(QWidget& widget, const std::string& path) {

@@ -1,6 +1,7 @@
 #include <QKeyEvent>
 #include <QToolButton>
 
+#include "Convert.h"
 #include "Peers.h"
 
 namespace vcl::qt {
@@ -53,7 +54,7 @@ class UpDownPeer : public WidgetPeer {
         : WidgetPeer(upDown, new UpDownWidget(upDown, parent)) {}
 
   protected:
-    void ApplyLook() override {}  // system colours, as arrow buttons are drawn everywhere
+    void ApplyLook() override { ApplyButtonLook(*Widget(), Control()); }
 };
 
 }  // namespace

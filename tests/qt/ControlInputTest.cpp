@@ -134,6 +134,25 @@ TEST(ControlInput, EnterAndEscapePressTheFormsButtons) {
     EXPECT_EQ(clicked, (std::vector<std::string>{"set", "cancel", "cancel"}));
 }
 
+TEST(ControlInput, FocusStartsAtTabOrderZeroAndTabFollowsTabOrder) {
+    auto form = MakeForm(260, 80);
+    auto* edit = Place<TEdit>(*form, *form, 10, 10, 60, 20);
+    edit->TabOrder = 1;
+    auto* set = Place<TButton>(*form, *form, 10, 40, 75, 25);
+    set->TabOrder = 0;
+    auto* skipped = Place<TEdit>(*form, *form, 100, 10, 60, 20);
+    skipped->TabOrder = 2;
+    skipped->TabStop = false;
+    ShowAndWait(*form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&WindowOf(*form)));
+
+    EXPECT_EQ(QApplication::focusWidget(), &WidgetFor(*set));
+    QTest::keyClick(&WidgetFor(*set), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &WidgetFor(*edit));
+    QTest::keyClick(&WidgetFor(*edit), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &WidgetFor(*set));
+}
+
 TEST(ControlInput, MenuItemsRunTheirClickAndMirrorTheirState) {
     auto form = MakeForm(300, 100);
     auto* menu = new TMainMenu(form.get());

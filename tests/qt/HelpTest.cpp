@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QUrl>
 #include <fstream>
 
 #include "HelpWindow.h"
@@ -38,6 +39,9 @@ TEST(Help, ShowsTheFileAtItsContentsAndSaysWhyAMissingOneIsNot) {
     EXPECT_TRUE(Application->GetBackend().ShowHelp(present, HELP_CONTENTS, 0));
     ASSERT_NE(HelpWindowOnScreen(), nullptr);
     EXPECT_EQ(HelpWindowOnScreen()->windowTitle().toStdString(), "Velunka V0.8 ヘルプ");
+    EXPECT_NE(ShownText().find("鍵盤をクリックします。"), std::string::npos);
+    // Following a link to a topic stays in the document.
+    HelpWindowOnScreen()->findChild<QTextBrowser*>()->setSource(QUrl("#keys"));
     EXPECT_NE(ShownText().find("鍵盤をクリックします。"), std::string::npos);
 
     EXPECT_FALSE(Application->GetBackend().ShowHelp(missing, HELP_CONTENTS, 0));

@@ -32,6 +32,21 @@ TEST(Properties, FormWindowHasItsCaptionPlaceAndClientSize) {
     EXPECT_EQ(WindowOf(*form).pos(), QPoint(189, 105));
 }
 
+TEST(Properties, ResizingTheWindowResizesTheClientAndMovesOnlyTheBottomPanel) {
+    auto form = MakeForm(300, 200);
+    auto* status = Place<TPanel>(*form, *form, 0, 164, 300, 36);
+    status->Align = alBottom;
+    auto* key = Place<TPanel>(*form, *form, 105, 65, 21, 91);
+    ShowAndWait(*form);
+
+    WindowOf(*form).resize(400, 260);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->ClientWidth(), 400);
+    EXPECT_EQ(form->ClientHeight(), 260);
+    EXPECT_EQ(WidgetFor(*status).geometry(), QRect(0, 224, 400, 36));
+    EXPECT_EQ(WidgetFor(*key).geometry(), QRect(105, 65, 21, 91));
+}
+
 TEST(Properties, LabelShowsCaptionColoursAndFont) {
     auto form = MakeForm(200, 100);
     auto* label = Place<TLabel>(*form, *form, 10, 20, 130, 19);

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 #include <algorithm>
 #include <limits>
 #include <vector>
@@ -95,8 +96,8 @@ void FormPeer::Mirror(Change what) {
     QWidget& window = *Window();
     switch (what) {
         case Change::Geometry:
-            window.move(form_.Left, form_.Top);
             ResizeToClient();
+            Place();
             break;
         case Change::Visible:
             ApplyVisible();
@@ -145,6 +146,17 @@ void FormPeer::ResizeToClient() {
         Window()->setFixedSize(outer);
     }
     LayOut();
+}
+
+void FormPeer::Place() {
+    QWidget& window = *Window();
+    if (form_.Position == poScreenCenter && window.screen() != nullptr) {
+        QRect placed(QPoint(), window.frameGeometry().size());
+        placed.moveCenter(window.screen()->availableGeometry().center());
+        window.move(placed.topLeft());
+    } else {
+        window.move(form_.Left, form_.Top);
+    }
 }
 
 void FormPeer::ApplyBorder() {

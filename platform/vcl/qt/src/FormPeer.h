@@ -33,6 +33,7 @@ class FormPeer : public WidgetPeer {
   private:
     void LayOut();
     void ResizeToClient();
+    void Place();
     void ApplyBorder();
     void ApplyVisible();
     void UpdateFocusChain();

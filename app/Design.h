@@ -114,7 +114,7 @@ struct FormDesign {
     int clientWidth = 0;
     int clientHeight = 0;
     vcl::TColor color = vcl::clBtnFace;
-    FontDesign font;
+    FontDesign font{};
     std::string menu{};  // name of the main menu among the components; empty for none
     std::vector<ComponentDesign> components{};
 };

@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "app/Entry.h"
 
 namespace {
 
@@ -17,15 +18,25 @@ void PrintTo(const CheckCase& c, std::ostream* out) {
     *out << "open result " << c.openResult;
 }
 
-class MidiCheckTest : public ProgramTest, public ::testing::WithParamInterface<CheckCase> {};
+class StartupTest : public ProgramTest, public ::testing::WithParamInterface<CheckCase> {};
 
-TEST_P(MidiCheckTest, ReportsTheOpenResultAndClosesInEveryCase) {
+TEST_P(StartupTest, ReportsTheMidiCheckClosesTheOutputAndReturnsZero) {
     const CheckCase& c = GetParam();
     device->openResult = c.openResult;
 
-    StartProgram();
+    EXPECT_EQ(VelunkaEntry(*application), 0);
+
+    EXPECT_EQ(application->Title, "Velunka V0.8");
+    EXPECT_EQ(application->HelpFile, VELUNKA_HELP_FILE);
+    EXPECT_TRUE(std::string(VELUNKA_HELP_FILE).starts_with("/"));
+    EXPECT_TRUE(std::string(VELUNKA_HELP_FILE).ends_with("/VELUNKAHELP.HLP"));
+    ASSERT_NE(FormMain, nullptr);
+    EXPECT_EQ(application->MainForm(), FormMain);
+    EXPECT_TRUE(FormMain->IsShowing()) << "shown by Run, also when the loop is to end at once";
+    EXPECT_EQ(FormMain->Caption(), "Velunka　V0.8");
 
     ASSERT_EQ(backend->Messages().size(), 1u);
+    EXPECT_EQ(backend->Messages()[0].Title, "Velunka V0.8");
     EXPECT_EQ(backend->Messages()[0].Text, c.message);
     EXPECT_EQ(backend->Messages()[0].Kind, vcl::TMessageKind::Information);
     EXPECT_EQ(application->Terminated(), c.terminates);
@@ -40,7 +51,7 @@ TEST_P(MidiCheckTest, ReportsTheOpenResultAndClosesInEveryCase) {
     EXPECT_FALSE(device->open);
 }
 
-INSTANTIATE_TEST_SUITE_P(OpenResults, MidiCheckTest,
+INSTANTIATE_TEST_SUITE_P(OpenResults, StartupTest,
                          ::testing::Values(CheckCase{MMSYSERR_NOERROR, kWorking, false},
                                            CheckCase{MMSYSERR_ALLOCATED, kInUse, true},
                                            CheckCase{MMSYSERR_BADDEVICEID, kOpenError, true},

@@ -21,6 +21,7 @@ session_track "$pid"
 
 box=$(session_wait_window "$app_title") || e2e_fail "no start-up message box titled '$app_title'"
 import -window root "$E2E_OUTPUT/startup-message.png"
+sleep 0.5
 session_window_present "$main_title" && e2e_fail "main window shown before the start-up message was answered"
 
 session_keys "$box" Return || e2e_fail "cannot type into the message box"

@@ -1,10 +1,12 @@
 #include "FormPeer.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <limits>
 #include <vector>
@@ -71,8 +73,11 @@ void CollectTabOrder(const TWinControl& parent, std::vector<QWidget*>& out) {
         if (windowed == nullptr || peer == nullptr) continue;
         QWidget* target = peer->FocusTarget();
         if (target != nullptr && (target->focusPolicy() & Qt::TabFocus)) {
-            if (!windowed->TabStop) target->setFocusPolicy(Qt::ClickFocus);
-            if (windowed->TabStop) out.push_back(target);
+            if (windowed->TabStop) {
+                out.push_back(target);
+            } else {
+                target->setFocusPolicy(Qt::ClickFocus);
+            }
         }
         CollectTabOrder(*windowed, out);
     }
@@ -84,12 +89,8 @@ FormPeer::FormPeer(TForm& form)
     : WidgetPeer(form, new FormWindow),
       form_(form),
       client_(new ClientArea(form, Widget())),
-      menu_(*Widget(), [this] {
-          LayOut();
-          ResizeToClient();
-      }) {
+      menu_(*Widget(), [this] { ResizeToClient(); }) {
     static_cast<FormWindow*>(Widget())->SetPeer(this);
-    Widget()->setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
 void FormPeer::Mirror(Change what) {
@@ -113,7 +114,6 @@ void FormPeer::Mirror(Change what) {
             break;
         case Change::Menu:
             menu_.Sync(form_.Menu());
-            LayOut();
             ResizeToClient();
             break;
         case Change::Style:
@@ -177,6 +177,12 @@ void FormPeer::ApplyVisible() {
     if (window.windowModality() != modality) {
         window.hide();  // modality changes take effect only while hidden
         window.setWindowModality(modality);
+    }
+    QWidget* owner = QApplication::activeWindow();
+    if (form_.Modal() && owner != nullptr && owner != &window) {
+        // A window manager then keeps the dialog above the window it belongs to.
+        window.winId();
+        window.windowHandle()->setTransientParent(owner->windowHandle());
     }
     window.show();
     window.raise();

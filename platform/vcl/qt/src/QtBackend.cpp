@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "Convert.h"
+#include "DesignStyle.h"
 #include "DisplayCheck.h"
 #include "FormPeer.h"
 #include "HelpWindow.h"
@@ -108,7 +109,7 @@ std::unique_ptr<Backend> CreateBackend(int& argc, char** argv, std::string& erro
         application = std::make_unique<QApplication>(argc, argv);
     }
     InstallFontSubstitutions();
-    QApplication::setStyle("Fusion");
+    QApplication::setStyle(MakeDesignStyle());
     QFont systemFont(QString::fromUtf8("ＭＳ Ｐゴシック"));
     systemFont.setPixelSize(12);
     QApplication::setFont(systemFont);

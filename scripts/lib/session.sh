@@ -80,6 +80,7 @@ session_start_display() {
     return 1
   fi
   export DISPLAY=:$(cat "$SESSION_DIR/display")
+  export QT_QPA_PLATFORM=xcb
   session_poll 20 xdpyinfo_quiet || { session_log "display $DISPLAY does not answer"; return 1; }
 }
 

@@ -9,7 +9,10 @@
 #   session_track PID                 end PID with the session
 #   session_find_window TITLE         id of the visible window whose _NET_WM_NAME is TITLE
 #   session_wait_window TITLE [SECS]  waits for it
-#   session_wait_exit PID [SECS]      waits for PID to end; returns its exit status
+#   session_wait_window_gone TITLE [SECS]
+#   session_keys WINDOW KEYS...       focuses WINDOW and types the xdotool KEYS
+#   session_wait_sink_settled [SECS]  waits until the null sink's latency is short
+#   session_wait_exit PID [SECS]      waits for PID to end; returns its exit status, 124 if not
 
 SESSION_PIDS=()
 SESSION_DIR=
@@ -40,7 +43,7 @@ session_stop_pid() {
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
-  kill -KILL "$pid" 2>/dev/null
+  kill -0 "$pid" 2>/dev/null && kill -KILL "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
   return 0
 }
@@ -161,7 +164,7 @@ session_window_absent() { ! session_window_present "$1"; }
 session_keys() {
   local window=$1
   shift
-  xdotool windowfocus --sync "$window" || return 1
+  timeout 10 xdotool windowfocus --sync "$window" || return 1
   local key
   for key in "$@"; do
     xdotool key "$key" || return 1

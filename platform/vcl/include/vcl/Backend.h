@@ -12,7 +12,7 @@
 namespace vcl {
 
 class Backend {
-public:
+  public:
     virtual ~Backend() = default;
 
     // A peer mirrors a control's state; called for a form when it is first shown and for each

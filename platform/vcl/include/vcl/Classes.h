@@ -13,7 +13,7 @@ namespace vcl {
 // A component is owned by its owner and destroyed with it (latest first). Destroying a component
 // earlier, for instance through a std::unique_ptr, takes it out of its owner's list.
 class TComponent : public TObject {
-public:
+  public:
     explicit TComponent(TComponent* AOwner);
     ~TComponent() override;
     TComponent(const TComponent&) = delete;
@@ -29,23 +29,23 @@ public:
         return dynamic_cast<T*>(FindComponent(name));
     }
 
-protected:
+  protected:
     // Destroys the owned components, latest first.
     void DestroyComponents();
 
-private:
+  private:
     TComponent* owner_;
     std::vector<TComponent*> components_;
 };
 
 // Raised by TStrings for an index outside the list.
 class EStringListError : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 
 class TStrings {
-public:
+  public:
     TStrings() = default;
     TStrings(const TStrings&) = delete;
     TStrings& operator=(const TStrings&) = delete;
@@ -69,18 +69,18 @@ public:
 
     // `Lines->Strings[i]` reads line i.
     class Indexer {
-    public:
+      public:
         explicit Indexer(const TStrings& owner) : owner_(owner) {}
         std::string operator[](int i) const { return owner_.Get(i); }
 
-    private:
+      private:
         const TStrings& owner_;
     };
     const Indexer Strings{*this};
 
     void OnChanged(std::function<void()> changed) { changed_ = std::move(changed); }
 
-private:
+  private:
     void Changed();
     std::vector<std::string> lines_;
     std::function<void()> changed_;

@@ -53,7 +53,7 @@ using TMouseEvent =
     std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 
 class TControl : public TComponent {
-public:
+  public:
     explicit TControl(TComponent* AOwner);
     ~TControl() override;
 
@@ -97,7 +97,7 @@ public:
     void SetPeer(std::unique_ptr<ControlPeer> peer);
     void Changed(Change what);
 
-protected:
+  protected:
     virtual void DoClick();
     bool InputAllowed() const;
     void Dispatch(const std::function<void()>& handler);
@@ -109,7 +109,7 @@ protected:
     void ReleasePeers();
     bool PeersCreated() const { return peersCreated_; }
 
-private:
+  private:
     friend class TWinControl;
     void EnabledChanged();
     void AlignChanged();
@@ -126,7 +126,7 @@ private:
 };
 
 class TWinControl : public TControl {
-public:
+  public:
     explicit TWinControl(TComponent* AOwner);
     ~TWinControl() override;
 
@@ -140,16 +140,16 @@ public:
     // Places the aligned children again after a change of size.
     void Realign();
 
-protected:
+  protected:
     void LookChanged(Change what) override;
 
-private:
+  private:
     friend class TControl;
     std::vector<TControl*> controls_;
 };
 
 class TLabel : public TControl {
-public:
+  public:
     explicit TLabel(TComponent* AOwner);
     Property<TAlignment> Alignment{taLeftJustify, [this] { Changed(Change::Style); }};
     Property<bool> AutoSize{true};
@@ -158,14 +158,14 @@ public:
 };
 
 class TButton : public TWinControl {
-public:
+  public:
     explicit TButton(TComponent* AOwner);
     Property<bool> Default{false, [this] { Changed(Change::Style); }};
     Property<bool> Cancel{false, [this] { Changed(Change::Style); }};
     // Given to the form before OnClick runs, which ends a modal loop.
     Property<TModalResult> ModalResult{mrNone};
 
-protected:
+  protected:
     void DoClick() override;
 };
 
@@ -173,13 +173,13 @@ enum class TBitBtnKind { bkCustom, bkOK, bkCancel };
 using enum TBitBtnKind;
 
 class TBitBtn : public TButton {
-public:
+  public:
     explicit TBitBtn(TComponent* AOwner);
     // bkOK gives the caption "OK", the check-mark glyph, Default and mrOk.
     void SetKind(TBitBtnKind kind);
     TBitBtnKind Kind() const { return kind_; }
 
-private:
+  private:
     TBitBtnKind kind_ = bkCustom;
 };
 
@@ -190,7 +190,7 @@ enum class TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
 using enum TBorderStyle;
 
 class TPanel : public TWinControl {
-public:
+  public:
     explicit TPanel(TComponent* AOwner);
     Property<TPanelBevel> BevelInner{bvNone, [this] { Changed(Change::Style); }};
     Property<TPanelBevel> BevelOuter{bvRaised, [this] { Changed(Change::Style); }};
@@ -204,14 +204,14 @@ enum class TBevelStyle { bsLowered, bsRaised };
 using enum TBevelStyle;
 
 class TBevel : public TControl {
-public:
+  public:
     explicit TBevel(TComponent* AOwner);
     Property<TBevelShape> Shape{bsBox, [this] { Changed(Change::Style); }};
     Property<TBevelStyle> Style{bsLowered, [this] { Changed(Change::Style); }};
 };
 
 class TEdit : public TWinControl {
-public:
+  public:
     explicit TEdit(TComponent* AOwner);
     ~TEdit() override;
     Property<std::string> Text{"", [this] { TextChanged(); }};
@@ -224,7 +224,7 @@ public:
     void UserEdited(const std::string& text);  // what the user typed
     void UserArrowKey(bool up);
 
-private:
+  private:
     void TextChanged();
 };
 
@@ -233,7 +233,7 @@ using enum TUDBtnType;
 using TUDClickEvent = std::function<void(TObject* Sender, TUDBtnType Button)>;
 
 class TUpDown : public TWinControl {
-public:
+  public:
     explicit TUpDown(TComponent* AOwner);
     ~TUpDown() override;
     void SetAssociate(TEdit* edit);
@@ -252,7 +252,7 @@ public:
     // position changed, writes the edit and runs OnClick.
     void UserStep(TUDBtnType button);
 
-private:
+  private:
     void PositionChanged();
     void ClampPosition();
     void WriteAssociate();
@@ -263,7 +263,7 @@ enum class TComboBoxStyle { csDropDown, csDropDownList };
 using enum TComboBoxStyle;
 
 class TComboBox : public TWinControl {
-public:
+  public:
     explicit TComboBox(TComponent* AOwner);
     TStrings* const Items = &items_;
     Property<int> ItemIndex{-1, [this] { ItemIndexChanged(); }};
@@ -276,27 +276,27 @@ public:
 
     void UserSelect(int index);
 
-private:
+  private:
     void ItemIndexChanged();
     TStrings items_;
 };
 
 class TCheckBox : public TWinControl {
-public:
+  public:
     explicit TCheckBox(TComponent* AOwner);
     Property<bool> Checked{false, [this] { Changed(Change::Checked); }};
 
-protected:
+  protected:
     void DoClick() override;  // toggles Checked, then OnClick
 };
 
 class TGroupBox : public TWinControl {
-public:
+  public:
     explicit TGroupBox(TComponent* AOwner);
 };
 
 class TRadioGroup : public TGroupBox {
-public:
+  public:
     explicit TRadioGroup(TComponent* AOwner);
     TStrings* const Items = &items_;
     Property<int> ItemIndex{-1, [this] { Changed(Change::ItemIndex); }};
@@ -304,24 +304,24 @@ public:
     // Selects an item as a click of the user does, then runs OnClick.
     void UserSelect(int index);
 
-private:
+  private:
     TStrings items_;
 };
 
 class TMemo : public TWinControl {
-public:
+  public:
     explicit TMemo(TComponent* AOwner);
     TStrings* const Lines = &lines_;
     Property<TImeMode> ImeMode{imDontCare};
     Property<bool> ReadOnly{false, [this] { Changed(Change::Style); }};
 
-private:
+  private:
     TStrings lines_;
 };
 
 // The backend's side of one control: it re-reads the control's state when told what changed.
 class ControlPeer {
-public:
+  public:
     virtual ~ControlPeer() = default;
     virtual void Changed(Change what) = 0;
 };

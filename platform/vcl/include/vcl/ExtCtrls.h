@@ -14,7 +14,7 @@ class TimerPeer;
 // Interval ms. Writing the Interval it already has changes nothing; another value starts a fresh
 // countdown.
 class TTimer : public TComponent {
-public:
+  public:
     explicit TTimer(TComponent* AOwner);
     ~TTimer() override;
 
@@ -26,14 +26,14 @@ public:
     // The backend's tick, run through the application's dispatcher.
     void Tick();
 
-private:
+  private:
     void Rearm();
     std::unique_ptr<TimerPeer> peer_;
     bool armed_ = false;
 };
 
 class TimerPeer {
-public:
+  public:
     virtual ~TimerPeer() = default;
     virtual void Start(int intervalMs) = 0;  // a fresh countdown
     virtual void Stop() = 0;

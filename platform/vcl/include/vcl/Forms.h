@@ -18,7 +18,7 @@ enum class TPosition { poDesigned, poScreenCenter };
 using enum TPosition;
 
 class TForm : public TWinControl {
-public:
+  public:
     explicit TForm(TComponent* AOwner);
     ~TForm() override;
 
@@ -41,12 +41,12 @@ public:
     void Close();
 
     // Input from the backends (and headless tests).
-    void PressReturn();        // the Default button, if any takes input
-    void PressEscape();        // the Cancel button, if any takes input
-    void CloseRequested();     // the close box: mrCancel when modal, else Close
+    void PressReturn();     // the Default button, if any takes input
+    void PressEscape();     // the Cancel button, if any takes input
+    void CloseRequested();  // the close box: mrCancel when modal, else Close
     void UserResized(int clientWidth, int clientHeight);
 
-private:
+  private:
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     TMainMenu* menu_ = nullptr;
@@ -57,7 +57,7 @@ private:
 enum class TMessageKind { Information, Error };
 
 class TApplication : public TComponent {
-public:
+  public:
     explicit TApplication(std::unique_ptr<Backend> backend);
     ~TApplication() override;
 
@@ -89,7 +89,7 @@ public:
 
     Backend& GetBackend() const { return *backend_; }
 
-private:
+  private:
     friend class TForm;  // a form destroyed early leaves the main-form slot and the modal stack
     std::unique_ptr<Backend> backend_;
     TForm* mainForm_ = nullptr;

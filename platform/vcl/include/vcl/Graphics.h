@@ -20,7 +20,7 @@ enum class TFontCharset { DEFAULT_CHARSET, SHIFTJIS_CHARSET };
 using enum TFontCharset;
 
 class TFont {
-public:
+  public:
     explicit TFont(std::function<void()> changed = {});
     TFont(const TFont&) = delete;
     TFont& operator=(const TFont&) = delete;
@@ -36,12 +36,12 @@ public:
     bool Bold() const { return Style().contains(fsBold); }
     bool Underline() const { return Style().contains(fsUnderline); }
 
-private:
+  private:
     std::function<void()> changed_;
 };
 
 class TPen {
-public:
+  public:
     Property<TColor> Color{clBlack};
 };
 
@@ -49,7 +49,7 @@ enum class TBrushStyle { bsSolid, bsClear };
 using enum TBrushStyle;
 
 class TBrush {
-public:
+  public:
     Property<TColor> Color{clWhite};
     Property<TBrushStyle> Style{bsSolid};
 };
@@ -84,7 +84,7 @@ class Backend;
 
 // Draws on a retained image of the form's client area, so what is drawn survives repaints.
 class TCanvas {
-public:
+  public:
     TCanvas(Backend& backend, std::function<void(TRect)> invalidate);
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
@@ -105,7 +105,7 @@ public:
     const Image& Picture() const { return image_; }
     void SetSize(int width, int height);
 
-private:
+  private:
     void Invalidate(TRect r);
     Backend& backend_;
     std::function<void(TRect)> invalidate_;

@@ -13,7 +13,7 @@ namespace vcl {
 class TMainMenu;
 
 class TMenuItem : public TComponent {
-public:
+  public:
     explicit TMenuItem(TComponent* AOwner);
     ~TMenuItem() override;
 
@@ -35,7 +35,7 @@ public:
 
     void SetMenu(TMainMenu* menu) { menu_ = menu; }
 
-private:
+  private:
     void Changed();
     TMenuItem* parent_ = nullptr;
     TMainMenu* menu_ = nullptr;
@@ -43,14 +43,14 @@ private:
 };
 
 class TMainMenu : public TComponent {
-public:
+  public:
     explicit TMainMenu(TComponent* AOwner);
     // The top-level menus are the children of this invisible root item.
     TMenuItem* const Items;
     // Called by the items when a caption, Enabled or Visible changes, or items are added.
     std::function<void()> OnChange;
 
-private:
+  private:
     TMenuItem* MakeRoot();
 };
 

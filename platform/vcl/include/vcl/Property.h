@@ -9,7 +9,7 @@ namespace vcl {
 
 template <class T>
 class Property {
-public:
+  public:
     explicit Property(T initial = T{}, std::function<void()> changed = {})
         : value_(std::move(initial)), changed_(std::move(changed)) {}
     Property(const Property&) = delete;
@@ -38,7 +38,7 @@ public:
     void SetQuietly(const T& value) { value_ = value; }
     void OnChanged(std::function<void()> changed) { changed_ = std::move(changed); }
 
-private:
+  private:
     T value_;
     std::function<void()> changed_;
 };

@@ -33,9 +33,15 @@ constexpr TColor clBtnFace = 0xF0F0F0;
 constexpr TColor clWindow = 0xFFFFFF;
 constexpr TColor clWindowText = 0x000000;
 
-constexpr int RedOf(TColor c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(TColor c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(TColor c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(TColor c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 constexpr TColor RGB(int r, int g, int b) {
     return static_cast<TColor>(r) | (static_cast<TColor>(g) << 8) | (static_cast<TColor>(b) << 16);
 }
@@ -53,7 +59,7 @@ constexpr TModalResult mrOk = 1;
 constexpr TModalResult mrCancel = 2;
 
 class TObject {
-public:
+  public:
     virtual ~TObject() = default;
 };
 
@@ -62,13 +68,13 @@ using TNotifyEvent = std::function<void(TObject* Sender)>;
 // The class library's exception family. Event dispatch catches these and hands them to the
 // application's default handler; anything else propagates.
 class Exception : public std::runtime_error {
-public:
+  public:
     explicit Exception(const std::string& message) : std::runtime_error(message) {}
     std::string Message() const { return what(); }
 };
 
 class EConvertError : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 

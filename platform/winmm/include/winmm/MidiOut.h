@@ -14,7 +14,7 @@ namespace winmm {
 // One output device. The mapper opens it once for each live handle and closes it when that
 // handle is closed.
 class MidiOutDevice {
-public:
+  public:
     virtual ~MidiOutDevice() = default;
     virtual MMRESULT Open() = 0;
     virtual void Send(std::uint32_t message) = 0;
@@ -32,14 +32,14 @@ struct MidiCall {
 };
 
 class MidiCallLog {
-public:
+  public:
     virtual ~MidiCallLog() = default;
     virtual void Record(const MidiCall& call) = 0;
 };
 
 // A log with a clock passed in from outside: tests give it their virtual clock.
 class MidiCallRecorder : public MidiCallLog {
-public:
+  public:
     struct Entry {
         double time;
         MidiCall call;
@@ -49,14 +49,14 @@ public:
     const std::vector<Entry>& Entries() const { return entries_; }
     void Clear() { entries_.clear(); }
 
-private:
+  private:
     std::function<double()> clock_;
     std::vector<Entry> entries_;
 };
 
 // A device for tests: answers Open with a chosen result and counts what it got.
 class ScriptedDevice : public MidiOutDevice {
-public:
+  public:
     MMRESULT openResult = MMSYSERR_NOERROR;
     int opens = 0;
     int closes = 0;

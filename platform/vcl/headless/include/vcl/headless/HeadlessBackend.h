@@ -32,7 +32,7 @@ struct TextRecord {
 };
 
 class HeadlessBackend : public Backend {
-public:
+  public:
     HeadlessBackend();
     ~HeadlessBackend() override;
 
@@ -70,7 +70,7 @@ public:
 
     struct Timer;
 
-private:
+  private:
     void FireDue();
     // The armed timer due first by `bound` (ties: the one armed first), skipping `fired`.
     Timer* NextDue(std::int64_t bound, const std::vector<Timer*>& fired) const;

@@ -1,6 +1,6 @@
 # A private desktop session for running Velunka without a screen or a sound card:
 # an Xvfb display, optionally a PulseAudio server with a null sink, and helpers to find
-# and drive windows. Sourced by the end-to-end tests and by scripts/screenshot.
+# and drive windows. Sourced by the end-to-end tests.
 #
 #   session_begin                     temporary folder, cleanup on exit
 #   session_start_display             Xvfb; exports DISPLAY

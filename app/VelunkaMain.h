@@ -143,6 +143,9 @@ class TFormMain : public vcl::TForm {
     void BindControls();
     void BindEvents();
     void SendMidiMsg();
+    // A program change, then the note on; or the note off.
+    void SendNoteOn(std::uint8_t note);
+    void SendNoteOff(std::uint8_t note);
 };
 
 extern TFormMain* FormMain;

@@ -22,35 +22,35 @@ void TFormMain::SendMidiMsg() {
     midiOutShortMsg(hMidiOut, word);
 }
 
-void TFormMain::NoteOn(std::int32_t pos) {
+void TFormMain::SendNoteOn(std::uint8_t note) {
     MidiMsg.status = kProgramChange;
     MidiMsg.data1 = Instrument;
     SendMidiMsg();
     MidiMsg.status = kNoteOn;
-    MidiMsg.data1 = Notes[static_cast<size_t>(pos)];
+    MidiMsg.data1 = note;
     MidiMsg.data2 = Volume;
     SendMidiMsg();
+}
+
+void TFormMain::SendNoteOff(std::uint8_t note) {
+    MidiMsg.status = kNoteOff;
+    MidiMsg.data1 = note;
+    SendMidiMsg();
+}
+
+void TFormMain::NoteOn(std::int32_t pos) {
+    SendNoteOn(Notes[static_cast<size_t>(pos)]);
 }
 
 void TFormMain::NoteOff(std::int32_t pos) {
-    MidiMsg.status = kNoteOff;
-    MidiMsg.data1 = Notes[static_cast<size_t>(pos)];
-    SendMidiMsg();
+    SendNoteOff(Notes[static_cast<size_t>(pos)]);
 }
 
 void TFormMain::KeyNoteOn(std::int32_t key) {
-    MidiMsg.status = kProgramChange;
-    MidiMsg.data1 = Instrument;
-    SendMidiMsg();
-    MidiMsg.status = kNoteOn;
-    MidiMsg.data1 = MidiNoteOfKey(key);
-    MidiMsg.data2 = Volume;
-    SendMidiMsg();
+    SendNoteOn(MidiNoteOfKey(key));
     RefNote = key;
 }
 
 void TFormMain::KeyNoteOff(std::int32_t key) {
-    MidiMsg.status = kNoteOff;
-    MidiMsg.data1 = MidiNoteOfKey(key);
-    SendMidiMsg();
+    SendNoteOff(MidiNoteOfKey(key));
 }

@@ -141,5 +141,24 @@ TEST(Properties, DisabledMemoKeepsItsColour) {
     EXPECT_EQ(PixelAt(widget, 40, 150), QColor(253, 254, 201));
 }
 
+// The caption stands on the frame's top line, which runs through the caption's middle row.
+TEST(Properties, GroupBoxCaptionInterruptsTheTopLineOfItsFrame) {
+    auto form = MakeForm(200, 100);
+    form->Color = clNavy;
+    auto* box = Place<TGroupBox>(*form, *form, 10, 10, 158, 62);
+    box->Caption = "設定";
+    box->Font->Height = 12;
+    box->Font->Color = clWhite;
+    ShowAndWait(*form);
+
+    QWidget& widget = WidgetFor(*box);
+    const QImage image = widget.grab().toImage();
+    const int middle = QFontMetrics(widget.font()).height() / 2;
+    const QColor navy(0, 0, 128);
+    EXPECT_NE(image.pixelColor(150, middle), navy);      // the line, right of the caption
+    EXPECT_EQ(image.pixelColor(150, middle + 6), navy);  // nothing under it
+    EXPECT_NE(image.pixelColor(0, 40), navy);            // the left side of the frame
+}
+
 }  // namespace
 }  // namespace vcl::qt::test

@@ -35,8 +35,8 @@ class ScreenshotBackend : public vcl::Backend {
         std::cout << "message [" << title << "]: " << text << "\n";
     }
     void Sleep(unsigned milliseconds) override { qt_->Sleep(milliseconds); }
-    bool ShowHelp(const std::string& file, int command, int data) override {
-        return qt_->ShowHelp(file, command, data);
+    void ShowHelp(const vcl::HelpDocument& document, int command, int data) override {
+        qt_->ShowHelp(document, command, data);
     }
     vcl::TRect DrawText(vcl::Image& image, int x, int y, const std::string& text,
                         const vcl::TFont& font, const vcl::TBrush& brush) override {

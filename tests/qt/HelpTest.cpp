@@ -36,7 +36,8 @@ TEST(Help, ShowsTheFileAtItsContentsAndSaysWhyAMissingOneIsNot) {
         << "<html><body><h1>目次</h1><p>鍵盤をクリックします。</p></body></html>";
     const std::string missing = QDir(dir.path()).filePath("NOHELP.HLP").toStdString();
 
-    EXPECT_TRUE(Application->GetBackend().ShowHelp(present, HELP_CONTENTS, 0));
+    Application->HelpFile = present;
+    EXPECT_TRUE(Application->HelpCommand(HELP_CONTENTS, 0));
     ASSERT_NE(HelpWindowOnScreen(), nullptr);
     EXPECT_EQ(HelpWindowOnScreen()->windowTitle().toStdString(), "Velunka V0.8 ヘルプ");
     EXPECT_NE(ShownText().find("鍵盤をクリックします。"), std::string::npos);
@@ -44,7 +45,8 @@ TEST(Help, ShowsTheFileAtItsContentsAndSaysWhyAMissingOneIsNot) {
     HelpWindowOnScreen()->findChild<QTextBrowser*>()->setSource(QUrl("#keys"));
     EXPECT_NE(ShownText().find("鍵盤をクリックします。"), std::string::npos);
 
-    EXPECT_FALSE(Application->GetBackend().ShowHelp(missing, HELP_CONTENTS, 0));
+    Application->HelpFile = missing;
+    EXPECT_FALSE(Application->HelpCommand(HELP_CONTENTS, 0));
     const std::string error = ShownText();
     EXPECT_NE(error.find("ヘルプファイルを開けません"), std::string::npos) << error;
     EXPECT_NE(error.find(missing), std::string::npos) << error;

@@ -33,8 +33,8 @@ TEST(Screenshot, FormWindowWithItsMenuBarAndTheHelpWindow) {
     EXPECT_EQ(image.pixelColor(200, menuHeight + 100), QColor(0, 255, 255));
 
     const QString helpShot = QDir(dir.path()).filePath("help.png");
-    Application->GetBackend().ShowHelp(QDir(dir.path()).filePath("none.HLP").toStdString(),
-                                       HELP_CONTENTS, 0);
+    Application->HelpFile = QDir(dir.path()).filePath("none.HLP").toStdString();
+    Application->HelpCommand(HELP_CONTENTS, 0);
     EXPECT_TRUE(SaveHelpWindowScreenshot(helpShot.toStdString()));
     EXPECT_FALSE(QImage(helpShot).isNull());
 }

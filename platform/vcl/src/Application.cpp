@@ -36,7 +36,9 @@ void TApplication::ShowException(const Exception& e) {
 
 bool TApplication::HelpCommand(int command, int data) {
     if (HelpFile.empty()) return false;
-    return backend_->ShowHelp(HelpFile, command, data);
+    const HelpDocument document = ReadHelpFile(HelpFile);
+    backend_->ShowHelp(document, command, data);
+    return document.Readable();
 }
 
 void TApplication::Dispatch(const std::function<void()>& handler) {

@@ -123,10 +123,6 @@ void TControl::ReleasePeers() {
     peersCreated_ = false;
 }
 
-void TControl::EnabledChanged() {
-    Changed(Change::Enabled);
-}
-
 void TControl::AlignChanged() {
     if (parent_ != nullptr) parent_->Realign();
 }
@@ -139,10 +135,6 @@ void TControl::ColorChanged() {
 void TControl::FontChanged() {
     ParentFont.SetQuietly(false);
     LookChanged(Change::Font);
-}
-
-void TControl::ParentLookChanged(Change what) {
-    LookChanged(what);
 }
 
 void TControl::LookChanged(Change what) {

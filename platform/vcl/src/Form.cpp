@@ -38,7 +38,7 @@ TForm::~TForm() {
     ReleasePeers();
     if (Application != nullptr) {
         if (Application->mainForm_ == this) Application->mainForm_ = nullptr;
-        std::erase(Application->modalForms_, this);
+        Application->RemoveModal(this);
     }
 }
 
@@ -83,7 +83,7 @@ TModalResult TForm::ShowModal() {
         TForm& form;
         ~EndModal() {
             form.Visible = false;
-            std::erase(Application->modalForms_, &form);
+            Application->RemoveModal(&form);
             form.modal_ = false;
         }
     } endModal{*this};

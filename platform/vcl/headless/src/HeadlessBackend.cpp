@@ -1,26 +1,10 @@
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "HeadlessTimer.h"
 
 namespace vcl::headless {
 
 namespace {
-
-// Why a file cannot be read, or "" when it can.
-std::string ReadProblem(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return std::strerror(errno);
-    char buffer[4096];
-    while (std::fread(buffer, 1, sizeof buffer, file) == sizeof buffer) {
-    }
-    const bool failed = std::ferror(file) != 0;
-    const int readError = errno;
-    std::fclose(file);
-    return failed ? std::strerror(readError) : "";
-}
 
 int TextWidth(const std::string& text, int height) {
     int width = 0;
@@ -57,12 +41,9 @@ void HeadlessBackend::MessageBox(const std::string& title, const std::string& te
     if (OnMessageBox) OnMessageBox(shown);
 }
 
-bool HeadlessBackend::ShowHelp(const std::string& file, int command, int data) {
-    const std::string problem = ReadProblem(file);
-    const bool shown = problem.empty();
-    help_.push_back({file, command, data, shown,
-                     shown ? "" : "ヘルプファイルを開けません: " + file + "\n" + problem});
-    return shown;
+void HeadlessBackend::ShowHelp(const HelpDocument& document, int command, int data) {
+    const bool shown = document.Readable();
+    help_.push_back({document.File, command, data, shown, shown ? "" : document.ErrorText()});
 }
 
 TRect HeadlessBackend::DrawText(Image& image, int x, int y, const std::string& text,

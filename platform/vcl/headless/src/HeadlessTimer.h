@@ -18,8 +18,8 @@ struct HeadlessBackend::Timer : TimerPeer {
     bool armed = false;
     std::int64_t interval = 0;
     std::int64_t due = 0;
-    std::uint64_t arming =
-        0;  // orders timers due at the same time: the one armed first fires first
+    // Orders timers due at the same time: the one armed first fires first.
+    std::uint64_t arming = 0;
 };
 
 }  // namespace vcl::headless

@@ -8,6 +8,7 @@
 #include "vcl/ExtCtrls.h"
 #include "vcl/Forms.h"
 #include "vcl/Graphics.h"
+#include "vcl/Help.h"
 
 namespace vcl {
 
@@ -31,8 +32,9 @@ class Backend {
                             TMessageKind kind) = 0;
     // Blocks the calling thread; no timer fires meanwhile, due ticks come afterwards.
     virtual void Sleep(unsigned milliseconds) = 0;
-    // Opens a help file in the program's own help window; false when it cannot be shown.
-    virtual bool ShowHelp(const std::string& file, int command, int data) = 0;
+    // Shows a help document in the program's own help window, or, when it could not be read,
+    // says so there.
+    virtual void ShowHelp(const HelpDocument& document, int command, int data) = 0;
     // Draws text with a font on an image; fills its cell with the brush unless it is bsClear.
     // Returns the rectangle touched.
     virtual TRect DrawText(Image& image, int x, int y, const std::string& text, const TFont& font,

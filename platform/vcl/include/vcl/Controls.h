@@ -66,16 +66,16 @@ class TControl : public TComponent {
     Property<int> Width{0, [this] { Changed(Change::Geometry); }};
     Property<int> Height{0, [this] { Changed(Change::Geometry); }};
     Property<bool> Visible{true, [this] { Changed(Change::Visible); }};
-    Property<bool> Enabled{true, [this] { EnabledChanged(); }};
+    Property<bool> Enabled{true, [this] { Changed(Change::Enabled); }};
     Property<std::string> Caption{"", [this] { Changed(Change::Caption); }};
     Property<TCursor> Cursor{crDefault, [this] { Changed(Change::Cursor); }};
     Property<TAlign> Align{alNone, [this] { AlignChanged(); }};
 
     // Assigning Color or a font property clears ParentColor or ParentFont, as in a design.
     Property<TColor> Color{clBtnFace, [this] { ColorChanged(); }};
-    Property<bool> ParentColor{true, [this] { ParentLookChanged(Change::Color); }};
+    Property<bool> ParentColor{true, [this] { LookChanged(Change::Color); }};
     TFont* const Font = &font_;
-    Property<bool> ParentFont{true, [this] { ParentLookChanged(Change::Font); }};
+    Property<bool> ParentFont{true, [this] { LookChanged(Change::Font); }};
     TColor EffectiveColor() const;
     const TFont& EffectiveFont() const;
 
@@ -111,11 +111,9 @@ class TControl : public TComponent {
 
   private:
     friend class TWinControl;
-    void EnabledChanged();
     void AlignChanged();
     void ColorChanged();
     void FontChanged();
-    void ParentLookChanged(Change what);
     void LookChangedFromParent(Change what);
     bool InheritsLook(Change what) const;
     bool ParentHasPeers() const;

@@ -85,12 +85,12 @@ class TApplication : public TComponent {
     // The topmost modal form; while one is open, other forms take no input.
     TForm* ActiveModalForm() const { return modalForms_.empty() ? nullptr : modalForms_.back(); }
     void PushModal(TForm* form) { modalForms_.push_back(form); }
-    void PopModal() { modalForms_.pop_back(); }
+    void RemoveModal(TForm* form) { std::erase(modalForms_, form); }
 
     Backend& GetBackend() const { return *backend_; }
 
   private:
-    friend class TForm;  // a form destroyed early leaves the main-form slot and the modal stack
+    friend class TForm;  // a form destroyed early leaves the main-form slot
     std::unique_ptr<Backend> backend_;
     TForm* mainForm_ = nullptr;
     bool terminated_ = false;

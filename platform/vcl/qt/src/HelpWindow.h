@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <string>
 
+#include "vcl/Help.h"
+
 namespace vcl::qt {
 
 class HelpWindow : public QWidget {
@@ -12,9 +14,8 @@ class HelpWindow : public QWidget {
     static constexpr const char* kObjectName = "velunkaHelpWindow";
     explicit HelpWindow(const std::string& title);
 
-    // Shows the file from its top; when it cannot be read, the window says why and this
-    // returns false.
-    bool ShowFile(const std::string& path);
+    // Shows the document from its top, or why it could not be read.
+    void Show(const HelpDocument& document);
 
   private:
     QTextBrowser* browser_;

@@ -68,10 +68,10 @@ class QtBackend : public Backend {
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
     }
 
-    bool ShowHelp(const std::string& file, int /*command*/, int /*data*/) override {
+    void ShowHelp(const HelpDocument& document, int /*command*/, int /*data*/) override {
         // Every command opens the file at its top, which is its contents.
         if (helpWindow_ == nullptr) helpWindow_ = std::make_unique<HelpWindow>(HelpTitle());
-        return helpWindow_->ShowFile(file);
+        helpWindow_->Show(document);
     }
 
     TRect DrawText(Image& image, int x, int y, const std::string& text, const TFont& font,

@@ -63,7 +63,7 @@ class HeadlessBackend : public Backend {
     void RunModal(TForm& form) override;
     void MessageBox(const std::string& title, const std::string& text, TMessageKind kind) override;
     void Sleep(unsigned milliseconds) override;
-    bool ShowHelp(const std::string& file, int command, int data) override;
+    void ShowHelp(const HelpDocument& document, int command, int data) override;
     TRect DrawText(Image& image, int x, int y, const std::string& text, const TFont& font,
                    const TBrush& brush) override;
     void AfterDispatch() override;

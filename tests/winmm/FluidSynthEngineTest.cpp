@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 #include "FluidSynthEngine.h"
@@ -16,6 +17,15 @@ EngineConfig Offline(std::string soundfont) {
     return config;
 }
 
+// The system's soundfont cut off at half its length, as an interrupted copy leaves it.
+std::string HalfASoundfont(const TempDir& dir) {
+    const std::filesystem::path half = dir.Path() / "half.sf2";
+    const std::string whole = FindSoundfont(nullptr, kSystemSoundfontFolder);
+    std::filesystem::copy_file(whole, half);
+    std::filesystem::resize_file(half, std::filesystem::file_size(whole) / 2);
+    return half.string();
+}
+
 TEST(FluidSynthEngine, NoUsableSoundfontIsNoDeviceAndStaysOffTheTerminal) {
     TempDir dir;
     const struct {
@@ -24,7 +34,9 @@ TEST(FluidSynthEngine, NoUsableSoundfontIsNoDeviceAndStaysOffTheTerminal) {
     } cases[] = {
         {"none found", ""},
         {"missing file", (dir.Path() / "missing.sf2").string()},
+        {"empty file", dir.File("empty.sf2", "").string()},
         {"text file", dir.File("notes.sf2", "This is no soundfont.\n").string()},
+        {"soundfont cut off halfway", HalfASoundfont(dir)},
         {"cut-off soundfont",
          dir.File("cut.sf2", std::string("RIFF\x10\0\0\0sfbkLIST\x04\0\0\0INFO", 24)).string()},
     };

@@ -78,11 +78,14 @@ e2e_click() {
 }
 
 # Clicks the on-screen key of KEY_INDEX (24..71), low on a white key, in the middle of a black one.
-e2e_click_key() {
+e2e_click_key() { e2e_click_key_with "$1" 1; }
+
+# The same with mouse BUTTON (1 left, 2 middle, 3 right).
+e2e_click_key_with() {
   local key=$1 offsets=(0 10 20 30 40 60 70 80 90 100 110 120) black=(0 1 0 1 0 0 1 0 1 0 1 0)
   local left=$((105 + (key / 12 - 2) * 140 + offsets[key % 12]))
   local y=$((black[key % 12] ? 90 : 140))
-  xdotool mousemove $((E2E_CLIENT_X + left + 10)) $((E2E_CLIENT_Y + y)) click 1
+  xdotool mousemove $((E2E_CLIENT_X + left + 10)) $((E2E_CLIENT_Y + y)) click "$2"
 }
 
 # Saves the screen as it is now as OUTPUT/NAME.png; the checks below read that picture.

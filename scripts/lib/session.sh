@@ -97,7 +97,7 @@ session_client_config() {
 
 session_start_sound_server() {
   local run=$SESSION_DIR/pulse
-  mkdir -m 700 "$run" "$run/home" "$run/pulse" "$run/state"
+  mkdir -p -m 700 "$run" "$run/home" "$run/pulse" "$run/state"
   env HOME="$run/home" XDG_RUNTIME_DIR="$run" PULSE_RUNTIME_PATH="$run/pulse" \
     PULSE_STATE_PATH="$run/state" DISPLAY= DBUS_SESSION_BUS_ADDRESS=disabled: \
     pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=stderr \

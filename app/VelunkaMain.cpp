@@ -129,6 +129,7 @@ void TFormMain::BindEvents() {
     MenuFileExit->OnClick = [this](vcl::TObject* Sender) { MenuFileExitClick(Sender); };
     MenuHelpHelp->OnClick = [this](vcl::TObject* Sender) { MenuHelpHelpClick(Sender); };
     MenuHelpAbout->OnClick = [this](vcl::TObject* Sender) { MenuHelpAboutClick(Sender); };
+    BindSettingsEvents();
 }
 
 std::string TFormMain::IntToString(std::int32_t value) const {

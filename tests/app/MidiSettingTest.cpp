@@ -11,8 +11,9 @@ class MidiSettingTest : public SettingsTest {
         ASSERT_GE(index, 0) << name;
         dialog.ComboBoxInst->UserSelect(index);
     }
+    // With the arrow keys in the edit.
     static void StepVolume(TFormMidiSetting& dialog, TUDBtnType button, int times) {
-        for (int i = 0; i < times; ++i) dialog.UpDownVolume->UserStep(button);
+        for (int i = 0; i < times; ++i) dialog.EditVolume->UserArrowKey(button == btNext);
     }
 };
 

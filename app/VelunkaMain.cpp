@@ -136,6 +136,7 @@ void TFormMain::BindEvents() {
     MenuHelpHelp->OnClick = [this](vcl::TObject* Sender) { MenuHelpHelpClick(Sender); };
     MenuHelpAbout->OnClick = [this](vcl::TObject* Sender) { MenuHelpAboutClick(Sender); };
     BindKeyboardEvents();
+    BindSettingsEvents();
 }
 
 std::string TFormMain::IntToString(std::int32_t value) const {

@@ -138,6 +138,16 @@ class TFormMain : public vcl::TForm {
     std::string IntToString(std::int32_t value) const;
     std::int32_t StringToInt(const std::string& text) const;
 
+    // Settings: the only way the dialogs change a setting; a refusal shows the range message.
+    bool SetInstrument(std::int32_t value);
+    bool SetVolume(std::int32_t value);
+    bool SetNoteLength(std::int32_t value);
+    bool SetNoteRange(std::int32_t low, std::int32_t high);
+    bool SetNoteCount(std::int32_t value);
+    bool SetKeyType(std::int32_t value);
+    void MenuSettingMidiClick(vcl::TObject* Sender);
+    void MenuSettingQuestionClick(vcl::TObject* Sender);
+
     HMIDIOUT hMidiOut = 0;
     TMidiMessage MidiMsg{};
     std::uint8_t Instrument = 0;
@@ -163,6 +173,7 @@ class TFormMain : public vcl::TForm {
     void BindControls();
     void BindEvents();
     void BindKeyboardEvents();
+    void BindSettingsEvents();
     void SendMidiMsg();
     // A program change, then the note on; or the note off.
     void SendNoteOn(std::uint8_t note);

@@ -1,8 +1,10 @@
-// velunka-screenshot OUTDIR: renders the main window, the About box and the help window to
-// OUTDIR/main.png, about.png and help.png, offscreen, with MIDI going to a log only.
+// velunka-screenshot OUTDIR: renders the main window, the About box, the two settings dialogs
+// and the help window to OUTDIR/main.png, about.png, midi-setting.png, question-setting.png and
+// help.png, offscreen, with MIDI going to a log only.
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -28,8 +30,14 @@ class ScreenshotBackend : public vcl::Backend {
     void RunLoop() override {}
     void Quit() override {}
     void RunModal(vcl::TForm& form) override {
-        Save(form, form.Name == "AboutBox" ? "about.png" : form.Name + ".png");
-        form.ModalResult = vcl::mrOk;
+        static const std::map<std::string, std::string> files = {
+            {"AboutBox", "about.png"},
+            {"FormMidiSetting", "midi-setting.png"},
+            {"FormSettingQuestion", "question-setting.png"},
+        };
+        const auto file = files.find(form.Name);
+        modalSaved_ &= Save(form, file != files.end() ? file->second : form.Name + ".png");
+        form.ModalResult = vcl::mrCancel;
     }
     void MessageBox(const std::string& title, const std::string& text, vcl::TMessageKind) override {
         std::cout << "message [" << title << "]: " << text << "\n";
@@ -50,9 +58,12 @@ class ScreenshotBackend : public vcl::Backend {
         return saved;
     }
 
+    bool ModalSaved() const { return modalSaved_; }
+
   private:
     std::unique_ptr<vcl::Backend> qt_;
     std::filesystem::path outDir_;
+    bool modalSaved_ = true;
 };
 
 }  // namespace
@@ -83,9 +94,11 @@ int main(int argc, char** argv) {
 
     bool ok = screenshots.Save(*FormMain, "main.png");
     FormMain->MenuHelpAbout->Click();
+    FormMain->MenuSettingMidi->Click();
+    FormMain->MenuSettingQuestion->Click();
     FormMain->MenuHelpHelp->Click();
     const std::string helpPath = (outDir / "help.png").string();
     const bool helpSaved = vcl::qt::SaveHelpWindowScreenshot(helpPath);
     std::cout << (helpSaved ? "wrote " : "could not write ") << helpPath << "\n";
-    return ok && helpSaved ? 0 : 1;
+    return ok && screenshots.ModalSaved() && helpSaved ? 0 : 1;
 }

@@ -68,6 +68,7 @@ void Monkey::Drive(vcl::headless::HeadlessBackend& backend, const winmm::MidiCal
     exitChosen_ = false;
     checkedCalls_ = 0;
     sounding_.clear();
+    openedWithoutLength_ = false;
     counters_.assign(6, 0);
     backend.OnModal = [this](vcl::TForm& dialog) { Remember(ActOnDialog(dialog)); };
     backend.OnMessageBox = [this](const vcl::headless::MessageRecord&) { ++report_.messageBoxes; };
@@ -265,6 +266,10 @@ std::string Monkey::CheckMessages() {
             if (call.result == MMSYSERR_NOERROR) sounding_.clear();
             continue;
         }
+        if (call.kind == winmm::MidiCall::Open) {
+            if (call.result == MMSYSERR_NOERROR) openedWithoutLength_ = FormMain->NoteLength == 0;
+            continue;
+        }
         if (call.kind != winmm::MidiCall::Message) continue;
         const unsigned status = call.message & 0xFF;
         const int note = static_cast<int>((call.message >> 8) & 0xFF);
@@ -346,10 +351,11 @@ std::string Monkey::CheckSettings() const {
 }
 
 // In reference mode with nothing left to end, the output is closed and nothing sounds. A note
-// length of 0 keeps a reference note sounding until the next press, by design.
+// length of 0 keeps a reference note sounding until the next press, by design, also when the
+// length is changed meanwhile.
 std::string Monkey::CheckOutputIdle() const {
     const TFormMain& form = *FormMain;
-    if (form.Mode != "" || form.NoteLength == 0 || backend_->ArmedTimerCount() != 0) return "";
+    if (form.Mode != "" || openedWithoutLength_ || backend_->ArmedTimerCount() != 0) return "";
     if (device_->open) return "output open while idle";
     if (!sounding_.empty()) return "a note sounds while idle";
     return "";

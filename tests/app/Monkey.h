@@ -68,6 +68,7 @@ class Monkey {
     std::vector<std::int32_t> counters_;
     std::vector<int> sounding_;  // notes sounding after the calls checked so far
     size_t checkedCalls_ = 0;
+    bool openedWithoutLength_ = false;  // the output was last opened with a note length of 0
     bool burst_ = false;
     MonkeyReport report_;
 };

@@ -126,3 +126,17 @@ e2e_notes_left_sounding() {
     END { for (n in on) printf "%s ", n }
   ' "$1"
 }
+
+# Starts PROGRAM with its MIDI output going to MIDI_OUT, answers the start-up message and waits
+# for the main window: sets E2E_PID, E2E_MAIN (its window) and the client origin.
+e2e_start_velunka() {
+  local program=$1 midi_out=$2 box
+  VELUNKA_MIDI_OUT=$midi_out "$program" >"$SESSION_DIR/velunka.out" 2>"$SESSION_DIR/velunka.err" &
+  E2E_PID=$!
+  session_track "$E2E_PID"
+  box=$(session_wait_window "Velunka V0.8") || e2e_fail "no start-up message box"
+  session_keys "$box" Return || e2e_fail "cannot answer the start-up message"
+  E2E_MAIN=$(session_wait_window "Velunka　V0.8") || e2e_fail "no main window"
+  sleep 0.5
+  e2e_window_origin "$E2E_MAIN" 504 || e2e_fail "no geometry for the main window"
+}

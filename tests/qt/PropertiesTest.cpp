@@ -74,6 +74,32 @@ TEST(Properties, LabelShowsCaptionColoursAndFont) {
     EXPECT_FALSE(widget.isVisible());
 }
 
+// A caption longer than the designed width shows whole when the label sizes itself.
+TEST(Properties, AutoSizedLabelWidensForALongerCaption) {
+    auto form = MakeForm(300, 100);
+    auto* grows = Place<TLabel>(*form, *form, 40, 10, 45, 15);
+    auto* fixed = Place<TLabel>(*form, *form, 40, 40, 45, 15);
+    auto* rightAligned = Place<TLabel>(*form, *form, 200, 70, 37, 15);
+    fixed->AutoSize = false;
+    rightAligned->Alignment = taRightJustify;
+    for (TLabel* label : {grows, fixed, rightAligned}) {
+        label->Font->Name = "ＭＳ ゴシック";
+        label->Font->Height = 15;
+        label->Caption = "ピアノ";
+    }
+    ShowAndWait(*form);
+    EXPECT_EQ(WidgetFor(*grows).geometry(), QRect(40, 10, 45, 15)) << "the design fits the text";
+
+    for (TLabel* label : {grows, fixed, rightAligned}) label->Caption = "スティールドラム";
+    EXPECT_EQ(WidgetFor(*grows).geometry(), QRect(40, 10, 120, 15));
+    EXPECT_EQ(WidgetFor(*fixed).geometry(), QRect(40, 40, 45, 15));
+    EXPECT_EQ(WidgetFor(*rightAligned).geometry(), QRect(117, 70, 120, 15));
+    EXPECT_EQ(grows->Width, 45) << "the component keeps its designed width";
+
+    grows->Caption = "琴";
+    EXPECT_EQ(WidgetFor(*grows).geometry(), QRect(40, 10, 45, 15));
+}
+
 TEST(Properties, DesignFacesResolveToOneJapaneseFaceForBothScripts) {
     const std::pair<const char*, const char*> cases[] = {
         {"ＭＳ ゴシック", "IPAGothic"},

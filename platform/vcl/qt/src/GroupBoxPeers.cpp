@@ -1,10 +1,13 @@
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "Convert.h"
+#include "FormPeer.h"
 #include "Peers.h"
 
 namespace vcl::qt {
@@ -27,13 +30,32 @@ class GroupBoxPeer : public WidgetPeer {
     QGroupBox& Box() const { return static_cast<QGroupBox&>(*Widget()); }
 };
 
-// The group selects; a button does not check itself when clicked.
+// The group selects; a button does not check itself when clicked. The arrow keys select the
+// item before or after it.
 class RadioButton : public QRadioButton {
   public:
-    using QRadioButton::QRadioButton;
+    RadioButton(const QString& text, QWidget* parent, std::function<void(int step)> onArrow)
+        : QRadioButton(text, parent), onArrow_(std::move(onArrow)) {}
 
   protected:
     void nextCheckState() override {}
+    void keyPressEvent(QKeyEvent* event) override {
+        switch (event->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Left:
+                onArrow_(-1);
+                return;
+            case Qt::Key_Down:
+            case Qt::Key_Right:
+                onArrow_(1);
+                return;
+            default:
+                QRadioButton::keyPressEvent(event);
+        }
+    }
+
+  private:
+    std::function<void(int step)> onArrow_;
 };
 
 class RadioGroupPeer : public GroupBoxPeer {
@@ -41,11 +63,10 @@ class RadioGroupPeer : public GroupBoxPeer {
     RadioGroupPeer(TRadioGroup& radioGroup, QWidget& parent)
         : GroupBoxPeer(radioGroup, parent), radioGroup_(radioGroup) {}
 
+    // The group is one stop in the tab order: its selected item, or its first.
     QWidget* FocusTarget() const override {
         if (buttons_.empty()) return nullptr;
-        const int index = radioGroup_.ItemIndex;
-        const bool selected = index >= 0 && index < static_cast<int>(buttons_.size());
-        return buttons_[selected ? static_cast<size_t>(index) : 0];
+        return buttons_[FocusIndex()];
     }
 
   protected:
@@ -77,10 +98,11 @@ class RadioGroupPeer : public GroupBoxPeer {
         }
         const std::vector<std::string>& items = radioGroup_.Items->Lines();
         for (size_t i = 0; i < items.size(); ++i) {
-            auto* button = new RadioButton(ToQString(items[i]), &Box());
+            const int index = static_cast<int>(i);
+            auto* button = new RadioButton(ToQString(items[i]), &Box(),
+                                           [this, index](int step) { SelectByKey(index + step); });
             button->setAutoExclusive(false);
             SetIndicatorColor(*button);
-            const int index = static_cast<int>(i);
             QObject::connect(button, &QRadioButton::clicked, [this, index] {
                 radioGroup_.UserSelect(index);
                 ShowItemIndex();  // the choice may have been refused
@@ -115,7 +137,25 @@ class RadioGroupPeer : public GroupBoxPeer {
         if (Widget() == nullptr) return;
         for (size_t i = 0; i < buttons_.size(); ++i) {
             buttons_[i]->setChecked(static_cast<int>(i) == radioGroup_.ItemIndex);
+            buttons_[i]->setFocusPolicy(i == FocusIndex() ? Qt::StrongFocus : Qt::ClickFocus);
         }
+        // The button that stands for the group in the tab order may have changed.
+        if (TForm* form = radioGroup_.Form()) {
+            if (FormPeer* formPeer = FormPeerOf(*form)) formPeer->ScheduleFocusChain();
+        }
+    }
+
+    size_t FocusIndex() const {
+        const int index = radioGroup_.ItemIndex;
+        const bool selected = index >= 0 && index < static_cast<int>(buttons_.size());
+        return selected ? static_cast<size_t>(index) : 0;
+    }
+
+    void SelectByKey(int index) {
+        if (index < 0 || index >= static_cast<int>(buttons_.size())) return;
+        radioGroup_.UserSelect(index);
+        ShowItemIndex();
+        buttons_[FocusIndex()]->setFocus(Qt::TabFocusReason);
     }
 
     TRadioGroup& radioGroup_;

@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <algorithm>
 
 #include "Convert.h"
 #include "MouseInput.h"
@@ -43,6 +44,12 @@ class LabelPeer : public WidgetPeer {
         switch (what) {
             case Change::Caption:
                 Label().setText(WithoutAccessMarks(label_.Caption));
+                FitText();
+                break;
+            case Change::Geometry:
+            case Change::Font:
+                WidgetPeer::Mirror(what);
+                FitText();
                 break;
             case Change::Style:
                 Label().setAlignment(AlignmentOf(label_.Alignment));
@@ -58,6 +65,16 @@ class LabelPeer : public WidgetPeer {
     }
 
   private:
+    // An auto-sized label is at least as wide as its text, so that a caption longer than the
+    // designed one shows whole; a right-aligned one keeps its right edge.
+    void FitText() {
+        if (!label_.AutoSize) return;
+        const int textWidth = Label().fontMetrics().horizontalAdvance(Label().text());
+        const int width = std::max<int>(label_.Width, textWidth);
+        const int left =
+            label_.Alignment == taRightJustify ? label_.Left + label_.Width - width : label_.Left();
+        Label().setGeometry(left, label_.Top, width, label_.Height);
+    }
     QLabel& Label() const { return static_cast<QLabel&>(*Widget()); }
     TLabel& label_;
 };

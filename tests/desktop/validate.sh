@@ -1,0 +1,27 @@
+#!/bin/bash
+# The desktop entry and the AppStream metadata pass their validators with no error or warning
+# (hints and pedantic notes are printed, not failed), and name each other and the icon alike.
+# Usage: validate.sh DESKTOP_FILE METAINFO_FILE
+set -uo pipefail
+desktop=${1:?desktop file}
+metainfo=${2:?metainfo file}
+status=0
+fail() { echo "FAIL: $*" >&2; status=1; }
+
+report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate exited non-zero"
+[[ -n $report ]] && echo "$report"
+grep -E ': (error|warning):' <<<"$report" >/dev/null && fail "desktop-file-validate reported errors or warnings"
+
+appstreamcli validate --no-net --pedantic --no-color "$metainfo" || fail "appstreamcli validate"
+
+id=$(basename "$metainfo" .metainfo.xml)
+[[ $(basename "$desktop") == "$id.desktop" ]] || fail "desktop file is not named after the id $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "metadata does not launch $id.desktop"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+grep -q "<icon type=\"stock\">$icon</icon>" "$metainfo" || fail "metadata does not name the entry's icon $icon"
+for key in Name GenericName Comment Keywords; do
+  grep -q "^$key\[ja\]=." "$desktop" || fail "desktop entry has no Japanese $key"
+done
+
+((status == 0)) && echo "PASS: entry and metadata valid"
+exit "$status"

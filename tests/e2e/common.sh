@@ -99,11 +99,12 @@ e2e_run_installed_program() {
   ((E2E_STATUS == 0)) || e2e_fail "$name: exit status $E2E_STATUS"
 }
 
-# WINDOW's _NET_WM_ICON holds the program's icon at 16 to 128 px (Qt leaves out larger ones).
+# WINDOW's _NET_WM_ICON holds the program's icon at 16, 32, 48, 64, 128 and 256 px (the whole
+# property: xprop cuts long ones short unless told a length).
 e2e_require_program_icon() {
   local window=$1 what=$2 sizes size
-  sizes=$(xprop -id "$window" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \1):.*/\1/p' | sort -n | paste -sd ' ')
-  for size in 16 32 48 64 128; do
+  sizes=$(xprop -len 4000000 -id "$window" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \1):.*/\1/p' | sort -n | paste -sd ' ')
+  for size in 16 32 48 64 128 256; do
     [[ " $sizes " == *" $size "* ]] || e2e_fail "$what: no $size px icon (has: ${sizes:-none})"
   done
 }

@@ -37,7 +37,8 @@ outside=$(grep -vF "$prefix/" "$manifest")
 
 for size in 16 32 48 64 128 256; do
   png=$prefix/share/icons/hicolor/${size}x$size/apps/velunka.png
-  [[ $(file -b "$png") == "PNG image data, $size x $size,"* ]] || e2e_fail "$png: $(file -b "$png")"
+  dimensions=$(identify -format '%m %wx%h' "$png" 2>&1)
+  [[ $dimensions == "PNG ${size}x$size" ]] || e2e_fail "$png: $dimensions"
 done
 [[ -x $prefix/bin/velunka ]] || e2e_fail "program not executable"
 exec_line=$(grep '^Exec=' "$prefix/share/applications/$app_id.desktop")

@@ -140,3 +140,49 @@ e2e_start_velunka() {
   sleep 0.5
   e2e_window_origin "$E2E_MAIN" 504 || e2e_fail "no geometry for the main window"
 }
+
+# The installed program as a user meets it, on the session's display: the start-up message, the
+# main window, Help > Help showing the installed help file, File > Exit. Each window must carry
+# the program's icon. NAME labels the screenshots and logs.
+e2e_run_installed_program() {
+  local program=$1 name=$2
+  local app_title="Velunka V0.8" main_title="Velunka　V0.8" help_title="Velunka V0.8 ヘルプ"
+  VELUNKA_MIDI_OUT=record:$SESSION_DIR/$name-midi.log "$program" \
+    >"$SESSION_DIR/$name.out" 2>"$SESSION_DIR/$name.err" &
+  local pid=$!
+  session_track "$pid"
+
+  local box main help
+  box=$(session_wait_window "$app_title") || e2e_fail "$name: no start-up message box"
+  e2e_require_program_icon "$box" "$name: start-up message box"
+  session_keys "$box" Return || e2e_fail "$name: cannot type into the message box"
+  main=$(session_wait_window "$main_title") || e2e_fail "$name: no main window"
+  e2e_require_program_icon "$main" "$name: main window"
+  [[ $(xprop -id "$main" WM_CLASS) == *'"velunka"'* ]] ||
+    e2e_fail "$name: WM_CLASS does not match the entry's StartupWMClass: $(xprop -id "$main" WM_CLASS)"
+
+  session_keys "$main" alt+h h || e2e_fail "$name: cannot open the help menu"
+  help=$(session_wait_window "$help_title") || e2e_fail "$name: Help > Help opened no help window"
+  e2e_require_program_icon "$help" "$name: help window"
+  import -window root "$E2E_OUTPUT/$name-help.png"
+  # Select all and copy: the clipboard then holds the text the help window shows.
+  session_keys "$help" ctrl+a ctrl+c || e2e_fail "$name: cannot type into the help window"
+  local text
+  text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
+  [[ $text == *目次* && $text == *"練習のしかた"* ]] ||
+    e2e_fail "$name: the help window does not show the help file: $(head -c 300 <<<"$text")"
+
+  session_keys "$main" alt+f x || e2e_fail "$name: cannot type into the main window"
+  e2e_wait_exit "$pid" 20 "$name: File > Exit"
+  ((E2E_STATUS == 0)) || e2e_fail "$name: exit status $E2E_STATUS"
+}
+
+# WINDOW's _NET_WM_ICON holds the program's icon at 16, 32, 48, 64, 128 and 256 px (the whole
+# property: xprop cuts long ones short unless told a length).
+e2e_require_program_icon() {
+  local window=$1 what=$2 sizes size
+  sizes=$(xprop -len 4000000 -id "$window" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \1):.*/\1/p' | sort -n | paste -sd ' ')
+  for size in 16 32 48 64 128 256; do
+    [[ " $sizes " == *" $size "* ]] || e2e_fail "$what: no $size px icon (has: ${sizes:-none})"
+  done
+}

@@ -1,6 +1,8 @@
 #include "vcl/qt/QtBackend.h"
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPixmap>
 #include <chrono>
@@ -92,6 +94,14 @@ class QtBackend : public Backend {
     bool loopRunning_ = false;
 };
 
+// Every size the build rendered and compiled in; the window manager picks the one it shows.
+QIcon ProgramIcon() {
+    QIcon icon;
+    QDirIterator files(":/velunka/icons", {"*.png"}, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) icon.addFile(files.next());
+    return icon;
+}
+
 bool SaveWidget(QWidget& widget, const std::string& path) {
     return widget.grab().save(ToQString(path), "PNG");
 }
@@ -114,6 +124,9 @@ std::unique_ptr<Backend> CreateBackend(int& argc, char** argv, std::string& erro
     systemFont.setPixelSize(12);
     QApplication::setFont(systemFont);
     QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends
+    QApplication::setWindowIcon(ProgramIcon());
+    // Lets the desktop match the windows to the menu entry (the Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELUNKA_APP_ID));
     return std::make_unique<QtBackend>(std::move(application));
 }
 

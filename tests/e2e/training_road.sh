@@ -18,14 +18,9 @@ session_track $!
 session_wait_sink_settled 20 || e2e_fail "sink latency stays at $(session_sink_latency_usec) usec"
 
 midi_log=$SESSION_DIR/midi.log
-VELUNKA_MIDI_OUT=synth+record:$midi_log "$program" >"$SESSION_DIR/velunka.out" 2>"$SESSION_DIR/velunka.err" &
-pid=$!
-session_track "$pid"
-box=$(session_wait_window "Velunka V0.8") || e2e_fail "no start-up message box"
-session_keys "$box" Return || e2e_fail "cannot answer the start-up message"
-main=$(session_wait_window "Velunka　V0.8") || e2e_fail "no main window"
-sleep 0.5
-e2e_window_origin "$main" 504 || e2e_fail "no geometry for the main window"
+e2e_start_to_main_window "$program" "synth+record:$midi_log"
+pid=$E2E_PID
+main=$E2E_MAIN
 
 # Records what the sink plays while COMMAND runs and for SECS after, into FILE.
 record_while() {

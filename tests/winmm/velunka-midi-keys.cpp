@@ -1,8 +1,8 @@
 // A keyboard for end-to-end tests, on the JACK server that JACK_DEFAULT_SERVER names:
-//   velunka-midi-keys CLIENT PEER NOTE...
+//   velunka-midi-keys CLIENT PEER HOLD_MS NOTE...
 // makes a client CLIENT with an output port "out", waits (at most 20 s) until the port is
-// connected to a port whose name contains PEER, then plays each NOTE for 200 ms with 200 ms
-// between notes. Exits 0 when every note was sent, 1 when it was never connected.
+// connected to a port whose name contains PEER, then holds each NOTE down for HOLD_MS with
+// 200 ms between notes. Exits 0 when every note was sent, 1 when it was never connected.
 #include <jack/jack.h>
 #include <rtmidi/RtMidi.h>
 
@@ -17,25 +17,25 @@
 
 namespace {
 
-bool ParseNote(const char* text, unsigned char& note) {
+bool ParseNumber(const char* text, long high, long& value) {
     char* end = nullptr;
-    const long value = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || value < 0 || value > 127) return false;
-    note = static_cast<unsigned char>(value);
-    return true;
+    value = std::strtol(text, &end, 10);
+    return end != text && *end == '\0' && value >= 0 && value <= high;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    long holdMs = 0;
     std::vector<unsigned char> notes;
-    for (int i = 3; i < argc; ++i) {
-        unsigned char note = 0;
-        if (!ParseNote(argv[i], note)) argc = 0;
-        notes.push_back(note);
+    bool usable = argc >= 5 && ParseNumber(argv[3], 60'000, holdMs);
+    for (int i = 4; usable && i < argc; ++i) {
+        long note = 0;
+        usable = ParseNumber(argv[i], 127, note);
+        notes.push_back(static_cast<unsigned char>(note));
     }
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: velunka-midi-keys CLIENT PEER NOTE...\n");
+    if (!usable) {
+        std::fprintf(stderr, "usage: velunka-midi-keys CLIENT PEER HOLD_MS NOTE...\n");
         return 2;
     }
     const std::string client = argv[1];
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     using namespace std::chrono_literals;
     for (unsigned char note : notes) {
         keyboard.Play({0x90, note, 100});
-        std::this_thread::sleep_for(200ms);
+        std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
         keyboard.Play({0x80, note, 0});
         std::this_thread::sleep_for(200ms);
     }

@@ -181,7 +181,7 @@ TEST_F(PortOutput, NoPortOfTheNameIsNoDeviceAndOurOwnInputIsNoSynthesizer) {
     }
 }
 
-TEST(NoMidiSystem, InputIsAbsentAndAPortCannotOpenWithoutDelayOrAWord) {
+TEST(NoMidiSystem, InputIsAbsentAndAPortCannotOpenWithoutAWord) {
     if (HasAlsaSequencer()) GTEST_SKIP() << "this machine has an ALSA sequencer";
     setenv("JACK_DEFAULT_SERVER", ("velunka-test-absent-" + std::to_string(getpid())).c_str(), 1);
     NoteList notes;

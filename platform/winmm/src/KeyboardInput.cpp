@@ -50,9 +50,11 @@ class PolledKeyboardInput : public KeyboardInput {
     }
 
     void Run() {
-        const std::optional<RtMidi::Api> api = RunningMidiSystem();
-        if (!api) return;
-        std::unique_ptr<RtMidiIn> portList = MakeMidiIn(*api);
+        // Keyboards on one system only: a bridge would show the same one on both.
+        const std::vector<RtMidi::Api> systems = RunningMidiSystems();
+        if (systems.empty()) return;
+        const RtMidi::Api api = systems.front();
+        std::unique_ptr<RtMidiIn> portList = MakeMidiIn(api);
         if (!portList) return;
         // Owned by this thread alone; destroyed (so disconnected) before the thread ends.
         std::map<std::string, std::unique_ptr<RtMidiIn>> connected;
@@ -63,7 +65,7 @@ class PolledKeyboardInput : public KeyboardInput {
             });
             for (const std::string& name : names) {
                 if (!Wanted(name) || connected.contains(name)) continue;
-                if (auto input = Connect(*api, name)) connected.emplace(name, std::move(input));
+                if (auto input = Connect(api, name)) connected.emplace(name, std::move(input));
             }
             Publish(connected);
         } while (WaitInterval());

@@ -74,12 +74,13 @@ std::string_view ClientOf(std::string_view portName) {
 
 }  // namespace
 
-std::optional<RtMidi::Api> RunningMidiSystem() {
+std::vector<RtMidi::Api> RunningMidiSystems() {
     QuietMidiLibraries();
+    std::vector<RtMidi::Api> running;
     for (const MidiSystem& system : kMidiSystems) {
-        if (system.running()) return system.api;
+        if (system.running()) running.push_back(system.api);
     }
-    return std::nullopt;
+    return running;
 }
 
 std::unique_ptr<RtMidiIn> MakeMidiIn(RtMidi::Api api) {

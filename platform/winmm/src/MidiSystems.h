@@ -5,7 +5,6 @@
 #include <rtmidi/RtMidi.h>
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,9 +14,9 @@ namespace winmm {
 // Our client name on every MIDI system; JACK makes a second client of the name "Velunka-01".
 inline constexpr const char* kMidiClientName = "Velunka";
 
-// The first MIDI system that is running (the ALSA sequencer, then a JACK server), found without
-// starting a server and without a word on the terminal; nothing when there is none.
-std::optional<RtMidi::Api> RunningMidiSystem();
+// The MIDI systems that are running, in order of preference (the ALSA sequencer, then a JACK
+// server), found without starting a server and without a word on the terminal.
+std::vector<RtMidi::Api> RunningMidiSystems();
 
 // RtMidi's objects with their warnings and errors going to the library log; nullptr when the
 // system cannot make a client.

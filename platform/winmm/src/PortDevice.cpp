@@ -12,19 +12,23 @@ PortDevice::~PortDevice() = default;
 
 MMRESULT PortDevice::Open() {
     if (port_) return MMSYSERR_ALLOCATED;
-    const std::optional<RtMidi::Api> api = RunningMidiSystem();
-    if (!api) return MIDIERR_NODEVICE;
-    std::unique_ptr<RtMidiOut> output = MakeMidiOut(*api);
-    if (!output) return MIDIERR_NODEVICE;
+    for (RtMidi::Api api : RunningMidiSystems()) {
+        if ((port_ = OpenPortOn(api))) return MMSYSERR_NOERROR;
+    }
+    return MIDIERR_NODEVICE;
+}
+
+std::unique_ptr<RtMidiOut> PortDevice::OpenPortOn(RtMidi::Api api) const {
+    std::unique_ptr<RtMidiOut> output = MakeMidiOut(api);
+    if (!output) return nullptr;
     const std::vector<std::string> names = PortNames(*output);
     const auto found = std::ranges::find_if(names, [this](const std::string& name) {
         return !IsOwnPort(name) && name.find(nameContains_) != std::string::npos;
     });
-    if (found == names.end()) return MIDIERR_NODEVICE;
+    if (found == names.end()) return nullptr;
     output->openPort(static_cast<unsigned int>(found - names.begin()), "output");
-    if (!output->isPortOpen()) return MIDIERR_NODEVICE;
-    port_ = std::move(output);
-    return MMSYSERR_NOERROR;
+    if (!output->isPortOpen()) return nullptr;
+    return output;
 }
 
 void PortDevice::Send(std::uint32_t message) {

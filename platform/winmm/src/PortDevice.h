@@ -1,18 +1,18 @@
 #pragma once
 
+#include <rtmidi/RtMidi.h>
+
 #include <memory>
 #include <string>
 
 #include "MidiBytes.h"
 #include "winmm/MidiOut.h"
 
-class RtMidiOut;
-
 namespace winmm {
 
-// An external synthesizer's port: the first output port (ALSA sequencer or JACK) whose name
-// contains the given text, looked up at each open. Messages go out unchanged; a close ends
-// every note that was started and not ended.
+// An external synthesizer's port: the first port we can write to whose name contains the given
+// text, on the ALSA sequencer, else on JACK, looked up at each open. Messages go out unchanged; a
+// close ends every note that was started and not ended.
 class PortDevice : public MidiOutDevice {
   public:
     explicit PortDevice(std::string nameContains);
@@ -23,6 +23,7 @@ class PortDevice : public MidiOutDevice {
     void Close() override;
 
   private:
+    std::unique_ptr<RtMidiOut> OpenPortOn(RtMidi::Api api) const;
     void SendBytes(const std::vector<unsigned char>& bytes);
 
     std::string nameContains_;

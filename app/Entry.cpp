@@ -1,5 +1,6 @@
 #include "app/Entry.h"
 
+#include "app/MidiKeyboard.h"
 #include "app/VelunkaMain.h"
 
 int VelunkaEntry(vcl::TApplication& application) {
@@ -8,6 +9,7 @@ int VelunkaEntry(vcl::TApplication& application) {
         application.Title = "Velunka V0.8";
         application.HelpFile = VELUNKA_HELP_FILE;
         application.CreateForm(FormMain);
+        const MidiKeyboard keyboard(application);
         application.Run();
     } catch (const vcl::Exception& e) {
         application.ShowException(e);

@@ -43,6 +43,7 @@ class ScreenshotBackend : public vcl::Backend {
         std::cout << "message [" << title << "]: " << text << "\n";
     }
     void Sleep(unsigned milliseconds) override { qt_->Sleep(milliseconds); }
+    void Post(std::function<void()> call) override { qt_->Post(std::move(call)); }
     void ShowHelp(const vcl::HelpDocument& document, int command, int data) override {
         qt_->ShowHelp(document, command, data);
     }

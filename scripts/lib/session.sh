@@ -6,6 +6,7 @@
 #   session_start_display             Xvfb; exports DISPLAY
 #   session_start_sound_server        PulseAudio with sink "nullsink"; exports PULSE_*
 #   session_without_sound_server      PULSE_* point at a server that does not exist
+#   session_start_jack                JACK server, dummy driver, private name; exports JACK_DEFAULT_SERVER
 #   session_track PID                 end PID with the session
 #   session_find_window TITLE         id of the visible window whose _NET_WM_NAME is TITLE
 #   session_wait_window TITLE [SECS]  waits for it
@@ -116,6 +117,20 @@ session_start_sound_server() {
 }
 
 pactl_quiet() { pactl "$@" >/dev/null 2>&1; }
+
+session_start_jack() {
+  export JACK_DEFAULT_SERVER=velunka-session-$BASHPID
+  jackd --no-realtime -n "$JACK_DEFAULT_SERVER" -d dummy -r 44100 -p 256 \
+    >"$SESSION_DIR/jackd.log" 2>&1 &
+  session_track $!
+  if ! session_poll 20 jack_lsp_quiet; then
+    session_log "jackd did not start:"
+    cat "$SESSION_DIR/jackd.log" >&2
+    return 1
+  fi
+}
+
+jack_lsp_quiet() { jack_lsp >/dev/null 2>&1; }
 
 session_without_sound_server() {
   export PULSE_SERVER=unix:$SESSION_DIR/no-sound-server

@@ -63,6 +63,7 @@ e2e_wait_exit() {
   fi
 }
 
+
 # Where the client area of WINDOW starts on the screen, given its designed CLIENT_HEIGHT (the
 # rest of the window's height is the menu bar): sets E2E_CLIENT_X and E2E_CLIENT_Y.
 e2e_window_origin() {
@@ -77,15 +78,21 @@ e2e_click() {
   xdotool mousemove $((E2E_CLIENT_X + $1 + $3 / 2)) $((E2E_CLIENT_Y + $2 + $4 / 2)) click 1
 }
 
-# Clicks the on-screen key of KEY_INDEX (24..71), low on a white key, in the middle of a black one.
+# A client point on the on-screen key of KEY_INDEX (24..71), low on a white key, in the middle of
+# a black one: sets E2E_KEY_X and E2E_KEY_Y.
+e2e_key_point() {
+  local key=$1 offsets=(0 10 20 30 40 60 70 80 90 100 110 120) black=(0 1 0 1 0 0 1 0 1 0 1 0)
+  E2E_KEY_X=$((105 + (key / 12 - 2) * 140 + offsets[key % 12] + 10))
+  E2E_KEY_Y=$((black[key % 12] ? 90 : 140))
+}
+
+# Clicks the on-screen key of KEY_INDEX (24..71).
 e2e_click_key() { e2e_click_key_with "$1" 1; }
 
 # The same with mouse BUTTON (1 left, 2 middle, 3 right).
 e2e_click_key_with() {
-  local key=$1 offsets=(0 10 20 30 40 60 70 80 90 100 110 120) black=(0 1 0 1 0 0 1 0 1 0 1 0)
-  local left=$((105 + (key / 12 - 2) * 140 + offsets[key % 12]))
-  local y=$((black[key % 12] ? 90 : 140))
-  xdotool mousemove $((E2E_CLIENT_X + left + 10)) $((E2E_CLIENT_Y + y)) click "$2"
+  e2e_key_point "$1"
+  xdotool mousemove $((E2E_CLIENT_X + E2E_KEY_X)) $((E2E_CLIENT_Y + E2E_KEY_Y)) click "$2"
 }
 
 # Saves the screen as it is now as OUTPUT/NAME.png; the checks below read that picture.
@@ -94,11 +101,16 @@ e2e_shot() {
   import -window root "$E2E_SHOT"
 }
 
+# The colour (#RRGGBB) of the client pixel X Y of the last shot.
+e2e_pixel() {
+  convert "$E2E_SHOT" -crop "1x1+$((E2E_CLIENT_X + $1))+$((E2E_CLIENT_Y + $2))" -depth 8 txt:- |
+    grep -o '#[0-9A-F]\{6\}' | head -n 1
+}
+
 # Whether the client pixel X Y of the last shot has the colour #RRGGBB.
 e2e_pixel_is() {
   local color
-  color=$(convert "$E2E_SHOT" -crop "1x1+$((E2E_CLIENT_X + $1))+$((E2E_CLIENT_Y + $2))" -depth 8 txt:- |
-    grep -o '#[0-9A-F]\{6\}' | head -n 1)
+  color=$(e2e_pixel "$1" "$2")
   [[ $color == "$3" ]] || { echo "pixel $1,$2 of $(basename "$E2E_SHOT") is $color, not $3" >&2; return 1; }
 }
 

@@ -3,6 +3,8 @@
 
 #include <QMessageBox>
 #include <QTimer>
+#include <thread>
+#include <vector>
 
 #include "QtTestSupport.h"
 
@@ -103,6 +105,28 @@ TEST(Loop, MessageBoxCarriesTheTitleAndText) {
     EXPECT_FALSE(guard.Fired());
     EXPECT_EQ(shown.title, "Velunka V0.8");
     EXPECT_EQ(shown.text, "データが正常な範囲を超えています");
+}
+
+TEST(Loop, CallsPostedFromOtherThreadsRunOnTheLoopInOrder) {
+    HangGuard guard;
+    const std::thread::id loopThread = std::this_thread::get_id();
+    std::vector<int> ran;
+    bool allOnLoopThread = true;
+    std::thread poster([&] {
+        for (int i = 1; i <= 100; ++i) {
+            Application->Post([&, i] {
+                allOnLoopThread = allOnLoopThread && std::this_thread::get_id() == loopThread;
+                ran.push_back(i);
+                if (i == 100) TheBackend().Quit();
+            });
+        }
+    });
+    TheBackend().RunLoop();
+    poster.join();
+    EXPECT_FALSE(guard.Fired());
+    EXPECT_TRUE(allOnLoopThread);
+    ASSERT_EQ(ran.size(), 100u);
+    EXPECT_TRUE(std::ranges::is_sorted(ran));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "HeadlessFixture.h"
 
@@ -36,6 +38,30 @@ TEST_F(Dispatcher, OtherExceptionsPropagate) {
     button->OnClick = [](TObject*) { throw std::runtime_error("not ours"); };
     EXPECT_THROW(button->Click(), std::runtime_error);
     EXPECT_TRUE(backend_.Messages().empty());
+}
+
+TEST_F(Dispatcher, PostedCallsRunInOrderWhenTheLoopComesToThemAndTheirExceptionsAreShown) {
+    std::vector<int> ran;
+    std::thread poster([&] {
+        for (int i = 1; i <= 3; ++i) {
+            app_->Post([&, i] {
+                ran.push_back(i);
+                if (i == 2) throw vcl::EConvertError("posted");
+            });
+        }
+    });
+    poster.join();
+    EXPECT_TRUE(ran.empty());
+    EXPECT_EQ(backend_.PostedCount(), 3u);
+
+    backend_.Advance(0);
+    EXPECT_EQ(ran, (std::vector<int>{1, 2, 3}));
+    ASSERT_EQ(backend_.Messages().size(), 1u);
+    EXPECT_EQ(backend_.Messages()[0].Text, "posted");
+
+    app_->Post([&] { app_->Post([&] { ran.push_back(5); }); });
+    backend_.RunPosted();
+    EXPECT_EQ(ran.back(), 5);
 }
 
 struct Blocker {

@@ -178,7 +178,10 @@ TEST(MapperChoice, DevicesByName) {
         {"Synth", false, false},
         {"record", false, false},
         {"synth+", false, false},
-        {"port:1", false, false},
+        {"port:1", true, false},
+        {"port+record:fluid:in:/dev/null", true, true},
+        {"port+record:fluid", false, false},  // no path
+        {"port", false, false},
     };
     for (const auto& choice : cases) {
         SCOPED_TRACE(choice.setting ? choice.setting : "(unset)");

@@ -58,6 +58,10 @@ void TApplication::Dispatch(const std::function<void()>& handler) {
     if (dispatchDepth_ == 0) backend_->AfterDispatch();
 }
 
+void TApplication::Post(std::function<void()> handler) {
+    backend_->Post([handler = std::move(handler)] { DispatchEvent(handler); });
+}
+
 void DispatchEvent(const std::function<void()>& handler) {
     if (Application != nullptr) {
         Application->Dispatch(handler);

@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "FileCallLog.h"
+#include "PortDevice.h"
 #include "SimpleDevices.h"
 #include "Soundfont.h"
 #include "SynthDevice.h"
@@ -34,12 +35,24 @@ DeviceChoice ChooseDevice(const char* setting) {
     const std::string_view choice = setting && *setting ? setting : "synth";
     constexpr std::string_view kRecord = "record:";
     constexpr std::string_view kSynthAndRecord = "synth+record:";
+    constexpr std::string_view kPort = "port:";
+    constexpr std::string_view kPortAndRecord = "port+record:";
 
     if (choice == "synth") return {ProcessSynth(), nullptr};
     if (choice.starts_with(kRecord))
         return RecordingTo(choice.substr(kRecord.size()), std::make_shared<SilentDevice>());
     if (choice.starts_with(kSynthAndRecord))
         return RecordingTo(choice.substr(kSynthAndRecord.size()), ProcessSynth());
+    if (choice.starts_with(kPort))
+        return {std::make_shared<PortDevice>(std::string(choice.substr(kPort.size()))), nullptr};
+    if (choice.starts_with(kPortAndRecord)) {
+        // Port names have colons of their own (JACK's "client:port"); the path comes last.
+        const std::string_view rest = choice.substr(kPortAndRecord.size());
+        const std::size_t colon = rest.rfind(':');
+        if (colon == std::string_view::npos) return {};
+        return RecordingTo(rest.substr(colon + 1),
+                           std::make_shared<PortDevice>(std::string(rest.substr(0, colon))));
+    }
     return {};
 }
 

@@ -50,7 +50,31 @@ int HeadlessBackend::ArmedTimerCount() const {
         std::ranges::count_if(timers_, [](const Timer* t) { return t->armed; }));
 }
 
+void HeadlessBackend::Post(std::function<void()> call) {
+    std::lock_guard lock(postedMutex_);
+    posted_.push_back(std::move(call));
+}
+
+std::size_t HeadlessBackend::PostedCount() const {
+    std::lock_guard lock(postedMutex_);
+    return posted_.size();
+}
+
+void HeadlessBackend::RunPosted() {
+    for (;;) {
+        std::function<void()> call;
+        {
+            std::lock_guard lock(postedMutex_);
+            if (posted_.empty()) return;
+            call = std::move(posted_.front());
+            posted_.pop_front();
+        }
+        call();
+    }
+}
+
 void HeadlessBackend::Advance(std::int64_t ms) {
+    RunPosted();
     const std::int64_t target = now_ + std::max<std::int64_t>(ms, 0);
     {
         FiringScope scope(firing_);

@@ -1,6 +1,7 @@
 // What a backend (real windows, or the headless test platform) provides to the component layer.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -39,6 +40,9 @@ class Backend {
     // Returns the rectangle touched.
     virtual TRect DrawText(Image& image, int x, int y, const std::string& text, const TFont& font,
                            const TBrush& brush) = 0;
+    // Queues a call for the user-interface thread, to run after those queued before it. Safe
+    // from any thread; never waits for the call.
+    virtual void Post(std::function<void()> call) = 0;
     // After the outermost event handler has returned.
     virtual void AfterDispatch() {}
 };

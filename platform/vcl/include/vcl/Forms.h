@@ -82,6 +82,9 @@ class TApplication : public TComponent {
 
     // Runs an event handler: an Exception that escapes it is shown, and the program goes on.
     void Dispatch(const std::function<void()>& handler);
+    // From any thread: runs the handler on the user-interface thread as Dispatch does, after
+    // the handlers posted before it, without waiting for it.
+    void Post(std::function<void()> handler);
     // The topmost modal form; while one is open, other forms take no input.
     TForm* ActiveModalForm() const { return modalForms_.empty() ? nullptr : modalForms_.back(); }
     void PushModal(TForm* form) { modalForms_.push_back(form); }

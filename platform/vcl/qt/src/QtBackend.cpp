@@ -81,6 +81,13 @@ class QtBackend : public Backend {
         return DrawTextOnImage(image, x, y, text, font, brush);
     }
 
+    void Post(std::function<void()> call) override {
+        // A queued call to the application object: posted as an event, so in order, and
+        // thread-safe.
+        QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(call),
+                                  Qt::QueuedConnection);
+    }
+
   private:
     static std::string HelpTitle() {
         const std::string help = "ヘルプ";

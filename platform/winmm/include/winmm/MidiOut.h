@@ -82,7 +82,8 @@ void InstallDevice(std::shared_ptr<MidiOutDevice> device,
                    std::shared_ptr<MidiCallLog> log = nullptr);
 
 // Devices by the name VELUNKA_MIDI_OUT gives: "synth" (also when unset), "record:PATH",
-// "synth+record:PATH".
+// "synth+record:PATH", "port:NAME" (the first MIDI port whose name contains NAME),
+// "port+record:NAME:PATH" (NAME may hold colons, PATH may not).
 struct DeviceChoice {
     std::shared_ptr<MidiOutDevice> device;  // nullptr: an unknown choice
     std::shared_ptr<MidiCallLog> log;

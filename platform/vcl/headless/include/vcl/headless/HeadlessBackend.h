@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -38,9 +40,13 @@ class HeadlessBackend : public Backend {
 
     // Virtual milliseconds since the backend was made.
     std::int64_t Now() const { return now_; }
-    // Moves the clock on by ms, firing every timer tick that falls due, in time order, each at
-    // its own due time. Ticks that fell due while the clock was blocked fire once.
+    // Runs the calls posted so far, then moves the clock on by ms, firing every timer tick that
+    // falls due, in time order, each at its own due time. Ticks that fell due while the clock
+    // was blocked fire once.
     void Advance(std::int64_t ms);
+    // Runs the calls posted so far (also those they post), in order, at the current time.
+    void RunPosted();
+    std::size_t PostedCount() const;
 
     // Called while a message box is open (it may advance the clock); by default the box is
     // answered at once.
@@ -67,6 +73,7 @@ class HeadlessBackend : public Backend {
     TRect DrawText(Image& image, int x, int y, const std::string& text, const TFont& font,
                    const TBrush& brush) override;
     void AfterDispatch() override;
+    void Post(std::function<void()> call) override;
 
     struct Timer;
 
@@ -84,6 +91,8 @@ class HeadlessBackend : public Backend {
     std::vector<MessageRecord> messages_;
     std::vector<HelpRecord> help_;
     std::vector<TextRecord> texts_;
+    mutable std::mutex postedMutex_;
+    std::deque<std::function<void()>> posted_;
     friend struct Timer;
 };
 

@@ -31,6 +31,7 @@ texts=("" " " "abc" "+5" "-0" "007" "2147483648" "１０００" "c#4" "c4 " "C4"
 play_with_dialog() {
   local title=$1 dialog i
   dialog=$(session_wait_window "$title" 3) || return 0
+  ((dialogs++))
   timeout 5 xdotool windowfocus --sync "$dialog" || return 0
   for ((i = RANDOM % 6; i > 0; i--)); do
     case $((RANDOM % 4)) in
@@ -49,6 +50,7 @@ play_with_dialog() {
 }
 
 events=0
+dialogs=0
 end=$((SECONDS + seconds))
 while ((SECONDS < end)); do
   session_running "$pid" || e2e_fail "the program died after $events events"
@@ -91,4 +93,4 @@ e2e_wait_exit "$pid" 20 "File > Exit"
 cp "$midi_log" "$E2E_OUTPUT/midi.log"
 left=$(e2e_notes_left_sounding "$midi_log")
 [[ -z $left ]] || e2e_fail "notes left sounding: $left"
-e2e_pass "$events random events in $seconds s; alive, answering, nothing left sounding"
+e2e_pass "$events random events ($dialogs in settings dialogs) in $seconds s; alive, answering, nothing left sounding"

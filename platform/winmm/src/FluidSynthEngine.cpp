@@ -11,7 +11,13 @@ namespace winmm {
 namespace {
 
 constexpr double kSampleRate = 44100.0;
+// The program plays on this channel only; no other channel gets a preset, so no other
+// instrument's samples (the drum kit on channel 10 among them) are read into memory.
+constexpr int kProgramChannel = 0;
 constexpr int kPeriodFrames = 64;
+// A chord of four with its release tails and the reference note need a few dozen voices at most;
+// every voice the synthesizer keeps costs start-up time and memory.
+constexpr int kPolyphony = 64;
 // With one period of 64 frames alone, PulseAudio's buffer is too small and drops out.
 constexpr const char* kPulseLatencyMs = "10";
 
@@ -59,10 +65,41 @@ MMRESULT AudioFailureResult(std::string_view driverLog) {
 FluidSynthEngine::FluidSynthEngine(EngineConfig config)
     : config_(std::move(config)), logStart_(LibraryLog::Instance().Mark()) {}
 
+FluidSynthEngine::~FluidSynthEngine() {
+    if (prepared_.valid()) prepared_.wait();
+}
+
+void FluidSynthEngine::Prepare() {
+    if (prepared_.valid()) return;
+    // Set here, before the thread starts: setenv while another thread reads the environment
+    // is a data race.
+    setenv("PULSE_LATENCY_MSEC", kPulseLatencyMs, 0);
+    std::promise<void> openable;
+    openable_ = openable.get_future().share();
+    prepared_ = std::async(std::launch::async, [this, openable = std::move(openable)]() mutable {
+                    fluid_synth_t* synth = nullptr;
+                    {
+                        std::lock_guard lock(mutex_);
+                        // A failure is left for Open to meet again and report.
+                        if (OpenLocked(false) == MMSYSERR_NOERROR) open_ = false;
+                        synth = synth_.get();
+                    }
+                    openable.set_value();
+                    // Outside our lock, so that Open need not wait for it; Send does.
+                    if (synth) fluid_synth_program_change(synth, kProgramChannel, 0);
+                }).share();
+}
+
 MMRESULT FluidSynthEngine::Open() {
+    if (openable_.valid()) openable_.wait();
     std::lock_guard lock(mutex_);
+    return OpenLocked(true);
+}
+
+MMRESULT FluidSynthEngine::OpenLocked(bool withFirstInstrument) {
     if (!synth_) {
-        if (const MMRESULT result = LoadSoundfont(); result != MMSYSERR_NOERROR) return result;
+        if (const MMRESULT result = LoadSoundfont(withFirstInstrument); result != MMSYSERR_NOERROR)
+            return result;
     }
     if (config_.audio && !driver_) {
         if (const MMRESULT result = StartAudio(); result != MMSYSERR_NOERROR) return result;
@@ -71,7 +108,7 @@ MMRESULT FluidSynthEngine::Open() {
     return MMSYSERR_NOERROR;
 }
 
-MMRESULT FluidSynthEngine::LoadSoundfont() {
+MMRESULT FluidSynthEngine::LoadSoundfont(bool withFirstInstrument) {
     LibraryLog& log = LibraryLog::Instance();
     if (config_.soundfont.empty()) {
         log.Append("no soundfont found");
@@ -89,14 +126,19 @@ MMRESULT FluidSynthEngine::LoadSoundfont() {
     fluid_settings_setint(settings.get(), "synth.dynamic-sample-loading", 1);
     fluid_settings_setnum(settings.get(), "synth.sample-rate", kSampleRate);
     fluid_settings_setint(settings.get(), "audio.period-size", kPeriodFrames);
+    fluid_settings_setint(settings.get(), "synth.polyphony", kPolyphony);
     for (const auto& [name, value] : config_.extraSettings)
         ApplySetting(settings.get(), name, value);
 
     decltype(synth_) synth(new_fluid_synth(settings.get()));
     if (!synth) return MMSYSERR_NOMEM;
     int soundfontId = FLUID_FAILED;
-    log.CaptureGLibMessages(
-        [&] { soundfontId = fluid_synth_sfload(synth.get(), config_.soundfont.c_str(), 1); });
+    log.CaptureGLibMessages([&] {
+        soundfontId = fluid_synth_sfload(synth.get(), config_.soundfont.c_str(), 0);
+        // Its samples are read here rather than at the first note.
+        if (soundfontId != FLUID_FAILED && withFirstInstrument)
+            fluid_synth_program_change(synth.get(), kProgramChannel, 0);
+    });
     if (soundfontId == FLUID_FAILED) return MIDIERR_NODEVICE;
 
     settings_ = std::move(settings);
@@ -121,6 +163,7 @@ MMRESULT FluidSynthEngine::StartAudio() {
 }
 
 void FluidSynthEngine::Send(std::uint32_t message) {
+    if (prepared_.valid()) prepared_.wait();
     std::lock_guard lock(mutex_);
     if (synth_) PlayShortMessage(synth_.get(), message);
 }

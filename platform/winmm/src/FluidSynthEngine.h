@@ -4,6 +4,7 @@
 #include <fluidsynth.h>
 
 #include <cstdint>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <span>
@@ -31,7 +32,12 @@ struct EngineConfig {
 class FluidSynthEngine {
   public:
     explicit FluidSynthEngine(EngineConfig config);
+    ~FluidSynthEngine();
 
+    // Starts on a thread of its own what the first Open would do (loading the soundfont, making
+    // the audio driver), so that it overlaps the start of the window library; Open waits for
+    // that. The first instrument's samples are read after it, before any message is played.
+    void Prepare();
     MMRESULT Open();
     void Send(std::uint32_t message);
     // Ends every sound at once; the audio driver stays.
@@ -53,7 +59,8 @@ class FluidSynthEngine {
         }
     };
 
-    MMRESULT LoadSoundfont();
+    MMRESULT OpenLocked(bool withFirstInstrument);
+    MMRESULT LoadSoundfont(bool withFirstInstrument);
     MMRESULT StartAudio();
 
     const EngineConfig config_;
@@ -63,6 +70,8 @@ class FluidSynthEngine {
     std::unique_ptr<fluid_synth_t, Deleter<delete_fluid_synth>> synth_;
     std::unique_ptr<fluid_audio_driver_t, Deleter<delete_fluid_audio_driver>> driver_;
     bool open_ = false;
+    std::shared_future<void> openable_;
+    std::shared_future<void> prepared_;
 };
 
 // The result of an audio driver that could not be made, from what the drivers logged: a device

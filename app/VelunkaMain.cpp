@@ -125,10 +125,17 @@ void TFormMain::BindControls() {
 }
 
 void TFormMain::BindEvents() {
+    ButtonStart->OnClick = [this](vcl::TObject* Sender) { ButtonStartClick(Sender); };
+    ButtonStop->OnClick = [this](vcl::TObject* Sender) { ButtonStopClick(Sender); };
+    ButtonRepeat->OnClick = [this](vcl::TObject* Sender) { ButtonRepeatClick(Sender); };
     ButtonRef->OnClick = [this](vcl::TObject* Sender) { ButtonRefClick(Sender); };
+    TimerNoteOff->OnTimer = [this](vcl::TObject* Sender) { TimerNoteOffTimer(Sender); };
+    TimerRenzoku->OnTimer = [this](vcl::TObject* Sender) { TimerRenzokuTimer(Sender); };
+    TimerRepeat->OnTimer = [this](vcl::TObject* Sender) { TimerRepeatTimer(Sender); };
     MenuFileExit->OnClick = [this](vcl::TObject* Sender) { MenuFileExitClick(Sender); };
     MenuHelpHelp->OnClick = [this](vcl::TObject* Sender) { MenuHelpHelpClick(Sender); };
     MenuHelpAbout->OnClick = [this](vcl::TObject* Sender) { MenuHelpAboutClick(Sender); };
+    BindKeyboardEvents();
 }
 
 std::string TFormMain::IntToString(std::int32_t value) const {

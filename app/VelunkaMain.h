@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <string>
 
@@ -100,7 +101,16 @@ class TFormMain : public vcl::TForm {
     std::array<vcl::TPanel*, velunka::kKeyboardKeyCount> KeyPanels{};
 
     // Event handlers.
+    void ButtonStartClick(vcl::TObject* Sender);
+    void ButtonStopClick(vcl::TObject* Sender);
+    void ButtonRepeatClick(vcl::TObject* Sender);
     void ButtonRefClick(vcl::TObject* Sender);
+    void TimerNoteOffTimer(vcl::TObject* Sender);
+    void TimerRenzokuTimer(vcl::TObject* Sender);
+    void TimerRepeatTimer(vcl::TObject* Sender);
+    // The mouse handlers of KeyPanels[key].
+    void KeyPanelMouseDown(size_t key, vcl::TMouseButton Button);
+    void KeyPanelMouseUp(size_t key);
     void MenuFileExitClick(vcl::TObject* Sender);
     void MenuHelpHelpClick(vcl::TObject* Sender);
     void MenuHelpAboutClick(vcl::TObject* Sender);
@@ -114,6 +124,16 @@ class TFormMain : public vcl::TForm {
 
     // Note names.
     void InitNoteNames();
+
+    // Training.
+    void StartQuestion();
+    std::uint8_t RandomNote();
+    void FoldToWhiteKey(std::int32_t pos);
+    void RepeatQuestion();
+    void KeyPressed(std::int32_t keyIndex);
+    void ShowOk();
+    void ShowNg();
+    void UpdateScore();
 
     std::string IntToString(std::int32_t value) const;
     std::int32_t StringToInt(const std::string& text) const;
@@ -142,10 +162,31 @@ class TFormMain : public vcl::TForm {
   private:
     void BindControls();
     void BindEvents();
+    void BindKeyboardEvents();
     void SendMidiMsg();
     // A program change, then the note on; or the note off.
     void SendNoteOn(std::uint8_t note);
     void SendNoteOff(std::uint8_t note);
+    // Note-offs for whatever still sounds, so that nothing hangs when a question or a replay
+    // starts over notes that were cut short.
+    void EndSoundingNotes();
+    void CloseMidiOutput();
+    // A run is pending from Start until its first question, and goes on until Stop.
+    bool RunPendingOrGoing() const;
+    std::string NoteName(std::uint8_t note) const;
+    void ListNotesSounded(vcl::TMemo* memo, std::int32_t count);
+    void EraseProgressArea();
+    void DrawProgressBox(std::int32_t n);
+    void AnswerComplete(std::int32_t& okCounter);
+    void AnswerWrong(std::int32_t& ngCounter);
+    void StartChord();
+    void EnterQuestion(const char* mode, const char* modeCaption);
+    void ShowAsking();
+    void AwaitAnswer();
+    void CutNotesShort();
+
+    // MIDI notes between a note-on and its note-off while the output is open.
+    std::bitset<128> SoundingNotes;
 };
 
 extern TFormMain* FormMain;

@@ -13,5 +13,5 @@ void TFormMain::CheckMidi() {
         vcl::ShowMessage("MIDIオープンエラー\nMIDIデバイスの設定を確認して下さい。");
         vcl::Application->Terminate();
     }
-    midiOutClose(hMidiOut);
+    CloseMidiOutput();
 }

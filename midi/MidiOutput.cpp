@@ -30,12 +30,27 @@ void TFormMain::SendNoteOn(std::uint8_t note) {
     MidiMsg.data1 = note;
     MidiMsg.data2 = Volume;
     SendMidiMsg();
+    // Velocity 0 is a note-off.
+    if (note < SoundingNotes.size()) SoundingNotes[note] = Volume != 0;
 }
 
 void TFormMain::SendNoteOff(std::uint8_t note) {
     MidiMsg.status = kNoteOff;
     MidiMsg.data1 = note;
     SendMidiMsg();
+    if (note < SoundingNotes.size()) SoundingNotes[note] = false;
+}
+
+void TFormMain::EndSoundingNotes() {
+    for (size_t note = 0; note < SoundingNotes.size(); ++note) {
+        if (SoundingNotes[note]) SendNoteOff(static_cast<std::uint8_t>(note));
+    }
+}
+
+// Closing silences the device itself; the program sends no note-off first.
+void TFormMain::CloseMidiOutput() {
+    midiOutClose(hMidiOut);
+    SoundingNotes.reset();
 }
 
 void TFormMain::NoteOn(std::int32_t pos) {

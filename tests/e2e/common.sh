@@ -62,3 +62,64 @@ e2e_wait_exit() {
     e2e_fail "still running $secs s after $why; killed it"
   fi
 }
+
+# Where the client area of WINDOW starts on the screen, given its designed CLIENT_HEIGHT (the
+# rest of the window's height is the menu bar): sets E2E_CLIENT_X and E2E_CLIENT_Y.
+e2e_window_origin() {
+  local window=$1 client_height=$2 X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$window")" || return 1
+  E2E_CLIENT_X=$X
+  E2E_CLIENT_Y=$((Y + HEIGHT - client_height))
+}
+
+# Clicks the middle of the client rectangle LEFT TOP WIDTH HEIGHT with the left button.
+e2e_click() {
+  xdotool mousemove $((E2E_CLIENT_X + $1 + $3 / 2)) $((E2E_CLIENT_Y + $2 + $4 / 2)) click 1
+}
+
+# Clicks the on-screen key of KEY_INDEX (24..71), low on a white key, in the middle of a black one.
+e2e_click_key() {
+  local key=$1 offsets=(0 10 20 30 40 60 70 80 90 100 110 120) black=(0 1 0 1 0 0 1 0 1 0 1 0)
+  local left=$((105 + (key / 12 - 2) * 140 + offsets[key % 12]))
+  local y=$((black[key % 12] ? 90 : 140))
+  xdotool mousemove $((E2E_CLIENT_X + left + 10)) $((E2E_CLIENT_Y + y)) click 1
+}
+
+# Saves the screen as it is now as OUTPUT/NAME.png; the checks below read that picture.
+e2e_shot() {
+  E2E_SHOT=$E2E_OUTPUT/$1.png
+  import -window root "$E2E_SHOT"
+}
+
+# Whether the client pixel X Y of the last shot has the colour #RRGGBB.
+e2e_pixel_is() {
+  local color
+  color=$(convert "$E2E_SHOT" -crop "1x1+$((E2E_CLIENT_X + $1))+$((E2E_CLIENT_Y + $2))" -depth 8 txt:- |
+    grep -o '#[0-9A-F]\{6\}' | head -n 1)
+  [[ $color == "$3" ]] || { echo "pixel $1,$2 of $(basename "$E2E_SHOT") is $color, not $3" >&2; return 1; }
+}
+
+# A hash of the client rectangle LEFT TOP WIDTH HEIGHT of the last shot.
+e2e_crop_hash() {
+  convert "$E2E_SHOT" -crop "$3x$4+$((E2E_CLIENT_X + $1))+$((E2E_CLIENT_Y + $2))" -depth 8 rgb:- |
+    md5sum | cut -d' ' -f1
+}
+
+# The MIDI note (decimal) of the last note-on with a velocity in the log.
+e2e_last_note_on() {
+  local note
+  note=$(awk '$2 == "msg" && $4 == "90" && $6 != "00" { n = $5 } END { if (n != "") print n }' "$1")
+  [[ -n $note ]] || return 1
+  echo $((16#$note))
+}
+
+# The notes (hex) of note-ons that neither a note-off nor a close of the output ended.
+e2e_notes_left_sounding() {
+  awk '
+    $2 == "close" { delete on; next }
+    $2 != "msg" { next }
+    $4 == "90" && $6 != "00" { on[$5] = 1; next }
+    $4 == "80" || $4 == "90" { delete on[$5] }
+    END { for (n in on) printf "%s ", n }
+  ' "$1"
+}

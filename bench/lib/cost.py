@@ -10,6 +10,7 @@ import time
 
 import program as velunka
 import stats
+import timing
 import xclient
 
 RELEASE_WAIT = 4.0  # the synthesizer lets its audio output go 3 s after the output closes
@@ -57,7 +58,10 @@ def main(path, server_pid, seconds, output_dir):
         report("reference notes sounding, a click a second", cpu_share(pids, seconds))
         clicking.join()
         time.sleep(RELEASE_WAIT)
-        report("after the note, output closed again", cpu_share(pids, seconds))
+        report("after the notes, output closed again", cpu_share(pids, seconds))
+        pressed = program.click(*timing.START_BUTTON)
+        velunka.wait_note_off_after(program.midi_log, pressed)
+        report("a run waiting for an answer", cpu_share(pids, seconds))
     finally:
         program.end()
     return 0

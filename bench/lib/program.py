@@ -113,6 +113,20 @@ def midi_events(path):
     return events
 
 
+def wait_note_off_after(log, since, timeout=10.0):
+    """The question notes that started after `since`, once all of them have ended."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        events = midi_events(log)
+        ons = [(t, n) for t, n in note_ons(events) if t > since]
+        offs = note_offs(events)
+        if ons and all(any(t_off > t_on and n_off == n for t_off, n_off in offs)
+                       for t_on, n in ons):
+            return ons
+        time.sleep(0.05)
+    raise TimeoutError("a question did not end")
+
+
 def note_ons(events):
     return [(t, data[1]) for t, kind, data in events
             if kind == "msg" and len(data) >= 3 and data[0] & 0xF0 == 0x90 and data[2] > 0]

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "LibraryLog.h"
+#include "PulseOutput.h"
 #include "ShortMessage.h"
 
 namespace winmm {
@@ -14,12 +15,14 @@ constexpr double kSampleRate = 44100.0;
 // The program plays on this channel only; no other channel gets a preset, so no other
 // instrument's samples (the drum kit on channel 10 among them) are read into memory.
 constexpr int kProgramChannel = 0;
+// FluidSynth's own drivers (PipeWire, ALSA) render in periods of this many frames.
 constexpr int kPeriodFrames = 64;
+// The PulseAudio stream's first buffer, sound server and sink included; it grows after gaps and
+// the engine keeps what it grew to for its next stream.
+constexpr std::uint64_t kFirstPulseLatencyUsec = 5'000;
 // A chord of four with its release tails and the reference note need a few dozen voices at most;
 // every voice the synthesizer keeps costs start-up time and memory.
 constexpr int kPolyphony = 64;
-// With one period of 64 frames alone, PulseAudio's buffer is too small and drops out.
-constexpr const char* kPulseLatencyMs = "10";
 
 std::vector<std::string> AudioDriversOfThisBuild(fluid_settings_t* settings) {
     std::vector<std::string> names;
@@ -63,7 +66,9 @@ MMRESULT AudioFailureResult(std::string_view driverLog) {
 }
 
 FluidSynthEngine::FluidSynthEngine(EngineConfig config)
-    : config_(std::move(config)), logStart_(LibraryLog::Instance().Mark()) {}
+    : config_(std::move(config)),
+      logStart_(LibraryLog::Instance().Mark()),
+      pulseLatencyUsec_(kFirstPulseLatencyUsec) {}
 
 FluidSynthEngine::~FluidSynthEngine() {
     if (prepared_.valid()) prepared_.wait();
@@ -71,9 +76,6 @@ FluidSynthEngine::~FluidSynthEngine() {
 
 void FluidSynthEngine::Prepare() {
     if (prepared_.valid()) return;
-    // Set here, before the thread starts: setenv while another thread reads the environment
-    // is a data race.
-    setenv("PULSE_LATENCY_MSEC", kPulseLatencyMs, 0);
     std::promise<void> openable;
     openable_ = openable.get_future().share();
     prepared_ = std::async(std::launch::async, [this, openable = std::move(openable)]() mutable {
@@ -101,7 +103,7 @@ MMRESULT FluidSynthEngine::OpenLocked(bool withFirstInstrument) {
         if (const MMRESULT result = LoadSoundfont(withFirstInstrument); result != MMSYSERR_NOERROR)
             return result;
     }
-    if (config_.audio && !driver_) {
+    if (config_.audio && !driver_ && !pulse_) {
         if (const MMRESULT result = StartAudio(); result != MMSYSERR_NOERROR) return result;
     }
     open_ = true;
@@ -152,14 +154,32 @@ MMRESULT FluidSynthEngine::StartAudio() {
     const std::vector<std::string> available = AudioDriversOfThisBuild(settings_.get());
     for (const std::string& name : config_.audioDrivers) {
         if (std::ranges::find(available, name) == available.end()) continue;
-        // Read by libpulse when it connects; a value the user set is kept.
-        if (name == "pulseaudio") setenv("PULSE_LATENCY_MSEC", kPulseLatencyMs, 0);
+        // FluidSynth's PulseAudio driver asks the server for one period of buffering and
+        // drops out with small periods; our own stream sets its buffer itself.
+        if (name == "pulseaudio") {
+            if (StartPulseOutput()) return MMSYSERR_NOERROR;
+            continue;
+        }
         fluid_settings_setstr(settings_.get(), "audio.driver", name.c_str());
         driver_.reset(new_fluid_audio_driver(settings_.get(), synth_.get()));
         if (driver_) return MMSYSERR_NOERROR;
     }
     log.Append("no audio output could be opened");
     return AudioFailureResult(log.Since(attemptsStart));
+}
+
+bool FluidSynthEngine::StartPulseOutput() {
+    fluid_synth_t* synth = synth_.get();
+    std::string error;
+    pulse_ = PulseOutput::Open(
+        kSampleRate, pulseLatencyUsec_,
+        [synth](float* interleaved, std::size_t frames) {
+            fluid_synth_write_float(synth, static_cast<int>(frames), interleaved, 0, 2, interleaved,
+                                    1, 2);
+        },
+        error);
+    if (!pulse_) LibraryLog::Instance().Append(error);
+    return pulse_ != nullptr;
 }
 
 void FluidSynthEngine::Send(std::uint32_t message) {
@@ -177,12 +197,15 @@ void FluidSynthEngine::Close() {
 
 void FluidSynthEngine::ReleaseAudioIfClosed() {
     std::lock_guard lock(mutex_);
-    if (!open_) driver_.reset();
+    if (open_) return;
+    if (pulse_) pulseLatencyUsec_ = pulse_->LatencyUsec();
+    pulse_.reset();
+    driver_.reset();
 }
 
 bool FluidSynthEngine::HasAudio() const {
     std::lock_guard lock(mutex_);
-    return driver_ != nullptr;
+    return driver_ != nullptr || pulse_ != nullptr;
 }
 
 void FluidSynthEngine::Render(std::span<float> left, std::span<float> right) {

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "PulseOutput.h"
 #include "winmm/mmsystem.h"
 
 namespace winmm {
@@ -62,6 +63,7 @@ class FluidSynthEngine {
     MMRESULT OpenLocked(bool withFirstInstrument);
     MMRESULT LoadSoundfont(bool withFirstInstrument);
     MMRESULT StartAudio();
+    bool StartPulseOutput();
 
     const EngineConfig config_;
     const std::uint64_t logStart_;
@@ -69,6 +71,8 @@ class FluidSynthEngine {
     std::unique_ptr<fluid_settings_t, Deleter<delete_fluid_settings>> settings_;
     std::unique_ptr<fluid_synth_t, Deleter<delete_fluid_synth>> synth_;
     std::unique_ptr<fluid_audio_driver_t, Deleter<delete_fluid_audio_driver>> driver_;
+    std::unique_ptr<PulseOutput> pulse_;  // in place of FluidSynth's PulseAudio driver
+    std::uint64_t pulseLatencyUsec_;
     bool open_ = false;
     std::shared_future<void> openable_;
     std::shared_future<void> prepared_;

@@ -1,0 +1,50 @@
+// A playback stream of our own on the PulseAudio server (or PipeWire's PulseAudio service), fed
+// from its own thread by a render function. It starts with a small buffer and doubles it each
+// time the server ran dry, so it settles on the smallest buffer that plays without gaps on
+// this machine.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+struct pa_threaded_mainloop;
+struct pa_context;
+struct pa_stream;
+
+namespace winmm {
+
+class PulseOutput {
+  public:
+    // Fills frames of interleaved stereo floats; called on the stream's thread.
+    using Render = std::function<void(float* interleaved, std::size_t frames)>;
+
+    // nullptr when there is no server to play to; error then says why.
+    static std::unique_ptr<PulseOutput> Open(double sampleRate, std::uint64_t latencyUsec,
+                                             Render render, std::string& error);
+    ~PulseOutput();
+
+    PulseOutput(const PulseOutput&) = delete;
+    PulseOutput& operator=(const PulseOutput&) = delete;
+
+    // The whole latency asked for now: the one given, or more after gaps.
+    std::uint64_t LatencyUsec() const { return latencyUsec_; }
+
+  private:
+    PulseOutput(std::uint64_t latencyUsec, Render render);
+    bool Connect(double sampleRate, std::string& error);
+    void Write(std::size_t bytes);
+    void GrowBuffer();
+
+    std::atomic<std::uint64_t> latencyUsec_;
+    Render render_;
+    pa_threaded_mainloop* mainloop_ = nullptr;
+    pa_context* context_ = nullptr;
+    pa_stream* stream_ = nullptr;
+    bool realTimeTried_ = false;
+};
+
+}  // namespace winmm

@@ -103,6 +103,10 @@ MMRESULT FluidSynthEngine::OpenLocked(bool withFirstInstrument) {
         if (const MMRESULT result = LoadSoundfont(withFirstInstrument); result != MMSYSERR_NOERROR)
             return result;
     }
+    if (pulse_ && pulse_->Paused() && !pulse_->Resume()) {
+        pulseLatencyUsec_ = pulse_->LatencyUsec();
+        pulse_.reset();
+    }
     if (config_.audio && !driver_ && !pulse_) {
         if (const MMRESULT result = StartAudio(); result != MMSYSERR_NOERROR) return result;
     }
@@ -198,14 +202,14 @@ void FluidSynthEngine::Close() {
 void FluidSynthEngine::ReleaseAudioIfClosed() {
     std::lock_guard lock(mutex_);
     if (open_) return;
-    if (pulse_) pulseLatencyUsec_ = pulse_->LatencyUsec();
-    pulse_.reset();
+    // Our stream only pauses: it keeps its connection and the buffer it settled on.
+    if (pulse_) pulse_->Pause();
     driver_.reset();
 }
 
 bool FluidSynthEngine::HasAudio() const {
     std::lock_guard lock(mutex_);
-    return driver_ != nullptr || pulse_ != nullptr;
+    return driver_ != nullptr || (pulse_ && !pulse_->Paused());
 }
 
 void FluidSynthEngine::Render(std::span<float> left, std::span<float> right) {

@@ -124,6 +124,26 @@ void PulseOutput::Write(std::size_t bytes) {
     pa_stream_write(stream_, data, frames * kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE);
 }
 
+void PulseOutput::Pause() {
+    pa_threaded_mainloop_lock(mainloop_);
+    if (pa_operation* operation = pa_stream_cork(stream_, 1, nullptr, nullptr))
+        pa_operation_unref(operation);
+    paused_ = true;
+    pa_threaded_mainloop_unlock(mainloop_);
+}
+
+bool PulseOutput::Resume() {
+    pa_threaded_mainloop_lock(mainloop_);
+    const bool ready = pa_stream_get_state(stream_) == PA_STREAM_READY;
+    if (ready) {
+        if (pa_operation* operation = pa_stream_cork(stream_, 0, nullptr, nullptr))
+            pa_operation_unref(operation);
+        paused_ = false;
+    }
+    pa_threaded_mainloop_unlock(mainloop_);
+    return ready;
+}
+
 // On the main loop's thread, after the server found the buffer empty.
 void PulseOutput::GrowBuffer() {
     if (latencyUsec_ >= kMostLatencyUsec) return;

@@ -30,6 +30,12 @@ class PulseOutput {
     PulseOutput(const PulseOutput&) = delete;
     PulseOutput& operator=(const PulseOutput&) = delete;
 
+    // A paused stream stays connected and costs nothing; Resume is quick. Resume fails when the
+    // server has gone meanwhile.
+    void Pause();
+    bool Resume();
+    bool Paused() const { return paused_; }
+
     // The whole latency asked for now: the one given, or more after gaps.
     std::uint64_t LatencyUsec() const { return latencyUsec_; }
 
@@ -45,6 +51,7 @@ class PulseOutput {
     pa_context* context_ = nullptr;
     pa_stream* stream_ = nullptr;
     bool realTimeTried_ = false;
+    bool paused_ = false;
 };
 
 }  // namespace winmm

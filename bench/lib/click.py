@@ -33,7 +33,7 @@ def presses(program, keys, spacing):
     return timed
 
 
-def analyse(label, timed, events, recording):
+def analyse(label, timed, events, recording, table):
     ons = velunka.note_ons(events)
     to_midi, to_sound, wrong_notes, misses, dropouts, pitch_ok = [], [], [], [], 0, 0
     for pressed, key in timed:
@@ -44,13 +44,16 @@ def analyse(label, timed, events, recording):
             continue
         t_on, played = later[0]
         to_midi.append((t_on - pressed) * 1000)
+        row = f"{label}\t{pressed:.6f}\t{key}\t{to_midi[-1]:.3f}"
         if played != note:
             wrong_notes.append(f"key {key}: note {played}, expected {note}")
         onset = recording.onset_after(pressed)
         if onset is None:
             misses.append(f"no sound after the press on key {key}")
+            table.write(row + "\n")
             continue
         to_sound.append((recording.time_of(onset) - pressed) * 1000)
+        table.write(f"{row}\t{to_sound[-1]:.3f}\n")
         dropouts += recording.dropouts(onset, onset + int(0.9 * sound.RATE))
         hz = recording.pitch(onset + int(0.05 * sound.RATE), onset + int(0.4 * sound.RATE))
         deviation = sound.cents(hz, sound.note_hz(note))
@@ -92,8 +95,10 @@ def main(path, output_dir, spacing, idle_presses):
         recorder.wait(10)
     events = velunka.midi_events(midi_log)
     recording = sound.Recording(prefix)
-    warm_midi, warm_sound = analyse("output up", warm, events, recording)
-    idle_midi, idle_sound = analyse("first after a pause", idle, events, recording)
+    with open(prefix + ".presses.tsv", "w") as table:
+        table.write("presses\tpressed\tkey\tto note-on ms\tto sound ms\n")
+        _, warm_sound = analyse("output up", warm, events, recording, table)
+        _, idle_sound = analyse("first after a pause", idle, events, recording, table)
     stats.line("click to sound, all presses", stats.summary(warm_sound + idle_sound))
     print(f"  load after: {stats.load()}", flush=True)
     return 0

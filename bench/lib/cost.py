@@ -59,7 +59,7 @@ def main(path, server_pid, seconds, output_dir):
         clicking.join()
         time.sleep(RELEASE_WAIT)
         report("after the notes, output closed again", cpu_share(pids, seconds))
-        pressed = program.click(*timing.START_BUTTON)
+        pressed = program.click_button(*timing.START_BUTTON)
         velunka.wait_note_off_after(program.midi_log, pressed)
         report("a run waiting for an answer", cpu_share(pids, seconds))
     finally:

@@ -65,6 +65,13 @@ class Program:
         self.display.button(False)
         return pressed
 
+    def click_button(self, client_x, client_y):
+        """Clicks a button, which acts when the mouse button is released; returns that time."""
+        self.display.move(*self.screen_point(client_x, client_y))
+        self.display.button(True)
+        time.sleep(0.05)
+        return self.display.button(False)
+
     def end(self):
         self.process.send_signal(signal.SIGTERM)
         try:

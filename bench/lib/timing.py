@@ -35,7 +35,7 @@ def run_pattern(program, pattern, questions, gaps):
     log = program.midi_log
     program.click(*PATTERN_ITEMS[pattern])
     time.sleep(0.3)
-    pressed = program.click(*START_BUTTON)
+    pressed = program.click_button(*START_BUTTON)
     pause = "Start to first question"
     for question in range(questions):
         ons = velunka.wait_note_off_after(log, pressed)
@@ -52,7 +52,7 @@ def run_pattern(program, pattern, questions, gaps):
             time.sleep(0.1)
         pause = "right answer to next question"
     time.sleep(0.4)
-    program.click(*STOP_BUTTON)
+    program.click_button(*STOP_BUTTON)
     time.sleep(0.5)
 
 
@@ -94,7 +94,7 @@ def main(path, output_dir, questions):
         stats.line(f"{pattern}: note length", stats.summary(lengths, digits=2))
         for name, values in gaps.items():
             if values:
-                stats.line(f"{pattern}: {name} (press to note-on, {PAUSE_MS} ms due)",
+                stats.line(f"{pattern}: {name} (click to note-on, {PAUSE_MS} ms due)",
                            stats.summary(values, digits=1))
     print("  not measured: the 10-note sequence and 250 ms notes need the question settings "
           "dialog", flush=True)

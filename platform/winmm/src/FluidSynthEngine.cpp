@@ -202,7 +202,7 @@ void FluidSynthEngine::Close() {
 void FluidSynthEngine::ReleaseAudioIfClosed() {
     std::lock_guard lock(mutex_);
     if (open_) return;
-    // Our stream only pauses: it keeps its connection and the buffer it settled on.
+    // Our output keeps its connection and the buffer size it settled on.
     if (pulse_) pulse_->Pause();
     driver_.reset();
 }

@@ -29,8 +29,8 @@ struct EngineConfig {
 };
 
 // The synth and soundfont are made at the first Open and kept; the audio driver is made by Open
-// and released only by ReleaseAudioIfClosed (our PulseAudio stream is paused instead, and
-// resumed by the next Open). All members may be called from any thread.
+// and released only by ReleaseAudioIfClosed (of our PulseAudio output only the stream goes; the
+// connection to the server stays for the next Open). All members may be called from any thread.
 class FluidSynthEngine {
   public:
     explicit FluidSynthEngine(EngineConfig config);

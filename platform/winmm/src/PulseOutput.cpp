@@ -71,41 +71,46 @@ bool PulseOutput::Connect(double sampleRate, std::string& error) {
         error = "pulseaudio: no context";
         return false;
     }
+    spec_ = pa_sample_spec{PA_SAMPLE_FLOAT32LE, static_cast<std::uint32_t>(sampleRate), 2};
     pa_context_set_state_callback(
         context_, [](pa_context*, void* mainloop) { WakeWaiter(mainloop); }, mainloop_);
     pa_threaded_mainloop_lock(mainloop_);
-    const bool started = pa_threaded_mainloop_start(mainloop_) == 0;
-    bool ready = started &&
-                 pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) == 0 &&
-                 WaitUntilReady(mainloop_, context_);
-    if (ready) {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, static_cast<std::uint32_t>(sampleRate), 2};
-        stream_ = pa_stream_new(context_, "Velunka", &spec, nullptr);
-        ready = stream_ != nullptr;
-    }
-    if (ready) {
-        pa_stream_set_state_callback(
-            stream_, [](pa_stream*, void* mainloop) { WakeWaiter(mainloop); }, mainloop_);
-        pa_stream_set_write_callback(
-            stream_,
-            [](pa_stream*, std::size_t bytes, void* self) {
-                static_cast<PulseOutput*>(self)->Write(bytes);
-            },
-            this);
-        pa_stream_set_underflow_callback(
-            stream_, [](pa_stream*, void* self) { static_cast<PulseOutput*>(self)->GrowBuffer(); },
-            this);
-        const pa_buffer_attr buffer = BufferFor(latencyUsec_, pa_stream_get_sample_spec(stream_));
-        ready =
-            pa_stream_connect_playback(stream_, nullptr, &buffer,
-                                       static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY |
-                                                                      PA_STREAM_AUTO_TIMING_UPDATE),
-                                       nullptr, nullptr) == 0 &&
-            WaitUntilReady(mainloop_, stream_);
-    }
+    const bool ready =
+        pa_threaded_mainloop_start(mainloop_) == 0 &&
+        pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) == 0 &&
+        WaitUntilReady(mainloop_, context_) && ConnectStream();
     if (!ready) error = std::string("pulseaudio: ") + pa_strerror(pa_context_errno(context_));
     pa_threaded_mainloop_unlock(mainloop_);
     return ready;
+}
+
+// With the main loop locked.
+bool PulseOutput::ConnectStream() {
+    stream_ = pa_stream_new(context_, "Velunka", &spec_, nullptr);
+    if (!stream_) return false;
+    pa_stream_set_state_callback(
+        stream_, [](pa_stream*, void* mainloop) { WakeWaiter(mainloop); }, mainloop_);
+    pa_stream_set_write_callback(
+        stream_,
+        [](pa_stream*, std::size_t bytes, void* self) {
+            static_cast<PulseOutput*>(self)->Write(bytes);
+        },
+        this);
+    pa_stream_set_underflow_callback(
+        stream_, [](pa_stream*, void* self) { static_cast<PulseOutput*>(self)->GrowBuffer(); },
+        this);
+    const pa_buffer_attr buffer = BufferFor(latencyUsec_, &spec_);
+    return pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
+                                      nullptr) == 0 &&
+           WaitUntilReady(mainloop_, stream_);
+}
+
+// With the main loop locked.
+void PulseOutput::DisconnectStream() {
+    if (!stream_) return;
+    pa_stream_disconnect(stream_);
+    pa_stream_unref(stream_);
+    stream_ = nullptr;
 }
 
 // On the main loop's thread, which therefore is the audio thread: the synthesizer renders
@@ -126,20 +131,14 @@ void PulseOutput::Write(std::size_t bytes) {
 
 void PulseOutput::Pause() {
     pa_threaded_mainloop_lock(mainloop_);
-    if (pa_operation* operation = pa_stream_cork(stream_, 1, nullptr, nullptr))
-        pa_operation_unref(operation);
-    paused_ = true;
+    DisconnectStream();
     pa_threaded_mainloop_unlock(mainloop_);
 }
 
 bool PulseOutput::Resume() {
     pa_threaded_mainloop_lock(mainloop_);
-    const bool ready = pa_stream_get_state(stream_) == PA_STREAM_READY;
-    if (ready) {
-        if (pa_operation* operation = pa_stream_cork(stream_, 0, nullptr, nullptr))
-            pa_operation_unref(operation);
-        paused_ = false;
-    }
+    const bool ready = stream_ || ConnectStream();
+    if (!ready) DisconnectStream();
     pa_threaded_mainloop_unlock(mainloop_);
     return ready;
 }
@@ -148,17 +147,14 @@ bool PulseOutput::Resume() {
 void PulseOutput::GrowBuffer() {
     if (latencyUsec_ >= kMostLatencyUsec) return;
     latencyUsec_ = std::min<std::uint64_t>(2 * latencyUsec_, kMostLatencyUsec);
-    const pa_buffer_attr buffer = BufferFor(latencyUsec_, pa_stream_get_sample_spec(stream_));
+    const pa_buffer_attr buffer = BufferFor(latencyUsec_, &spec_);
     if (pa_operation* operation = pa_stream_set_buffer_attr(stream_, &buffer, nullptr, nullptr))
         pa_operation_unref(operation);
 }
 
 PulseOutput::~PulseOutput() {
     if (mainloop_) pa_threaded_mainloop_stop(mainloop_);
-    if (stream_) {
-        pa_stream_disconnect(stream_);
-        pa_stream_unref(stream_);
-    }
+    DisconnectStream();
     if (context_) {
         pa_context_disconnect(context_);
         pa_context_unref(context_);

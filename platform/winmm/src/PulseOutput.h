@@ -11,6 +11,8 @@
 #include <memory>
 #include <string>
 
+#include <pulse/sample.h>
+
 struct pa_threaded_mainloop;
 struct pa_context;
 struct pa_stream;
@@ -30,11 +32,12 @@ class PulseOutput {
     PulseOutput(const PulseOutput&) = delete;
     PulseOutput& operator=(const PulseOutput&) = delete;
 
-    // A paused stream stays connected and costs nothing; Resume is quick. Resume fails when the
-    // server has gone meanwhile.
+    // Pause ends the stream and keeps the connection to the server, which costs nothing; Resume
+    // makes a new stream with the buffer the last one grew to, and fails when the server has
+    // gone meanwhile.
     void Pause();
     bool Resume();
-    bool Paused() const { return paused_; }
+    bool Paused() const { return stream_ == nullptr; }
 
     // The whole latency asked for now: the one given, or more after gaps.
     std::uint64_t LatencyUsec() const { return latencyUsec_; }
@@ -42,6 +45,8 @@ class PulseOutput {
   private:
     PulseOutput(std::uint64_t latencyUsec, Render render);
     bool Connect(double sampleRate, std::string& error);
+    bool ConnectStream();
+    void DisconnectStream();
     void Write(std::size_t bytes);
     void GrowBuffer();
 
@@ -50,8 +55,8 @@ class PulseOutput {
     pa_threaded_mainloop* mainloop_ = nullptr;
     pa_context* context_ = nullptr;
     pa_stream* stream_ = nullptr;
+    pa_sample_spec spec_{};
     bool realTimeTried_ = false;
-    bool paused_ = false;
 };
 
 }  // namespace winmm

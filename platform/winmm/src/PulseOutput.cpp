@@ -92,12 +92,13 @@ bool PulseOutput::ConnectStream() {
         stream_, [](pa_stream*, void* mainloop) { WakeWaiter(mainloop); }, mainloop_);
     pa_stream_set_write_callback(
         stream_,
-        [](pa_stream*, std::size_t bytes, void* self) {
-            static_cast<PulseOutput*>(self)->Write(bytes);
+        [](pa_stream* stream, std::size_t bytes, void* self) {
+            static_cast<PulseOutput*>(self)->Write(stream, bytes);
         },
         this);
     pa_stream_set_underflow_callback(
-        stream_, [](pa_stream*, void* self) { static_cast<PulseOutput*>(self)->GrowBuffer(); },
+        stream_,
+        [](pa_stream* stream, void* self) { static_cast<PulseOutput*>(self)->GrowBuffer(stream); },
         this);
     const pa_buffer_attr buffer = BufferFor(latencyUsec_, &spec_);
     return pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
@@ -108,6 +109,8 @@ bool PulseOutput::ConnectStream() {
 // With the main loop locked.
 void PulseOutput::DisconnectStream() {
     if (!stream_) return;
+    pa_stream_set_write_callback(stream_, nullptr, nullptr);
+    pa_stream_set_underflow_callback(stream_, nullptr, nullptr);
     pa_stream_disconnect(stream_);
     pa_stream_unref(stream_);
     stream_ = nullptr;
@@ -115,7 +118,9 @@ void PulseOutput::DisconnectStream() {
 
 // On the main loop's thread, which therefore is the audio thread: the synthesizer renders
 // straight into the server's buffer.
-void PulseOutput::Write(std::size_t bytes) {
+void PulseOutput::Write(pa_stream* stream, std::size_t bytes) {
+    // A request already on its way when the stream was ended.
+    if (stream != stream_) return;
     if (!realTimeTried_) {
         realTimeTried_ = true;
         const sched_param priority{.sched_priority = kRealTimePriority};
@@ -144,8 +149,8 @@ bool PulseOutput::Resume() {
 }
 
 // On the main loop's thread, after the server found the buffer empty.
-void PulseOutput::GrowBuffer() {
-    if (latencyUsec_ >= kMostLatencyUsec) return;
+void PulseOutput::GrowBuffer(pa_stream* stream) {
+    if (stream != stream_ || latencyUsec_ >= kMostLatencyUsec) return;
     latencyUsec_ = std::min<std::uint64_t>(2 * latencyUsec_, kMostLatencyUsec);
     const pa_buffer_attr buffer = BufferFor(latencyUsec_, &spec_);
     if (pa_operation* operation = pa_stream_set_buffer_attr(stream_, &buffer, nullptr, nullptr))

@@ -47,8 +47,8 @@ class PulseOutput {
     bool Connect(double sampleRate, std::string& error);
     bool ConnectStream();
     void DisconnectStream();
-    void Write(std::size_t bytes);
-    void GrowBuffer();
+    void Write(pa_stream* stream, std::size_t bytes);
+    void GrowBuffer(pa_stream* stream);
 
     std::atomic<std::uint64_t> latencyUsec_;
     Render render_;

@@ -5,12 +5,15 @@
 #include <sched.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace winmm {
 namespace {
 
 // A gap is worse than any latency, but past this the sound no longer follows the click.
 constexpr pa_usec_t kMostLatencyUsec = 160'000;
+// Quieter than this (-80 dB) counts as silence.
+constexpr float kAudibleLevel = 1e-4f;
 // The server asks for more in pieces of about this size.
 constexpr pa_usec_t kRequestUsec = 1'500;
 // As the audio threads of sound servers run; granted to root or through the system's limits.
@@ -130,7 +133,10 @@ void PulseOutput::Write(pa_stream* stream, std::size_t bytes) {
     void* data = nullptr;
     if (pa_stream_begin_write(stream_, &data, &bytes) != 0 || !data) return;
     const std::size_t frames = bytes / kFrameBytes;
-    render_(static_cast<float*>(data), frames);
+    float* samples = static_cast<float*>(data);
+    render_(samples, frames);
+    sounding_ = std::any_of(samples, samples + 2 * frames,
+                            [](float sample) { return std::fabs(sample) > kAudibleLevel; });
     pa_stream_write(stream_, data, frames * kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE);
 }
 
@@ -150,7 +156,8 @@ bool PulseOutput::Resume() {
 
 // On the main loop's thread, after the server found the buffer empty.
 void PulseOutput::GrowBuffer(pa_stream* stream) {
-    if (stream != stream_ || latencyUsec_ >= kMostLatencyUsec) return;
+    // A gap in silence only delays the next note a little; a gap in a note is heard.
+    if (stream != stream_ || !sounding_ || latencyUsec_ >= kMostLatencyUsec) return;
     latencyUsec_ = std::min<std::uint64_t>(2 * latencyUsec_, kMostLatencyUsec);
     const pa_buffer_attr buffer = BufferFor(latencyUsec_, &spec_);
     if (pa_operation* operation = pa_stream_set_buffer_attr(stream_, &buffer, nullptr, nullptr))

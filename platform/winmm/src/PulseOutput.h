@@ -1,7 +1,7 @@
 // A playback stream of our own on the PulseAudio server (or PipeWire's PulseAudio service), fed
 // from its own thread by a render function. It starts with a small buffer and doubles it each
-// time the server ran dry, so it settles on the smallest buffer that plays without gaps on
-// this machine.
+// time the server ran dry while something sounded, so it settles on the smallest buffer that
+// plays without gaps on this machine.
 #pragma once
 
 #include <atomic>
@@ -57,6 +57,7 @@ class PulseOutput {
     pa_stream* stream_ = nullptr;
     pa_sample_spec spec_{};
     bool realTimeTried_ = false;
+    bool sounding_ = false;  // the last piece written was not silence
 };
 
 }  // namespace winmm

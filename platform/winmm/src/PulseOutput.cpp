@@ -12,6 +12,8 @@ namespace {
 
 // A gap is worse than any latency, but past this the sound no longer follows the click.
 constexpr pa_usec_t kMostLatencyUsec = 160'000;
+// Two gaps closer than this make the buffer grow.
+constexpr std::chrono::seconds kFrequentGaps{5};
 // Quieter than this (-80 dB) counts as silence.
 constexpr float kAudibleLevel = 1e-4f;
 // The server asks for more in pieces of about this size.
@@ -158,6 +160,12 @@ bool PulseOutput::Resume() {
 void PulseOutput::GrowBuffer(pa_stream* stream) {
     // A gap in silence only delays the next note a little; a gap in a note is heard.
     if (stream != stream_ || !sounding_ || latencyUsec_ >= kMostLatencyUsec) return;
+    // A lone gap now and then comes from a stall that no buffer of a sensible size bridges;
+    // only gaps that follow each other closely say the buffer is too small.
+    const auto now = std::chrono::steady_clock::now();
+    const bool frequent = lastGap_ && now - *lastGap_ < kFrequentGaps;
+    lastGap_ = now;
+    if (!frequent) return;
     latencyUsec_ = std::min<std::uint64_t>(2 * latencyUsec_, kMostLatencyUsec);
     const pa_buffer_attr buffer = BufferFor(latencyUsec_, &spec_);
     if (pa_operation* operation = pa_stream_set_buffer_attr(stream_, &buffer, nullptr, nullptr))

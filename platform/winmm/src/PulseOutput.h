@@ -1,14 +1,16 @@
 // A playback stream of our own on the PulseAudio server (or PipeWire's PulseAudio service), fed
-// from its own thread by a render function. It starts with a small buffer and doubles it each
-// time the server ran dry while something sounded, so it settles on the smallest buffer that
-// plays without gaps on this machine.
+// from its own thread by a render function. It starts with a small buffer and doubles it when
+// the server ran dry twice within seconds while something sounded, so it settles on the
+// smallest buffer that plays without gaps on this machine.
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <pulse/sample.h>
@@ -58,6 +60,7 @@ class PulseOutput {
     pa_sample_spec spec_{};
     bool realTimeTried_ = false;
     bool sounding_ = false;  // the last piece written was not silence
+    std::optional<std::chrono::steady_clock::time_point> lastGap_;
 };
 
 }  // namespace winmm

@@ -40,22 +40,24 @@ TEST(FluidSynthEngine, NoUsableSoundfontIsNoDeviceAndStaysOffTheTerminal) {
         {"cut-off soundfont",
          dir.File("cut.sf2", std::string("RIFF\x10\0\0\0sfbkLIST\x04\0\0\0INFO", 24)).string()},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        FluidSynthEngine engine(Offline(c.soundfont));
-        ::testing::internal::CaptureStderr();
-        ::testing::internal::CaptureStdout();
-        const MMRESULT result = engine.Open();
-        const std::string terminal =
-            ::testing::internal::GetCapturedStdout() + ::testing::internal::GetCapturedStderr();
+    for (const auto& c : cases)
+        for (const bool prepared : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (prepared ? ", loaded in the background" : ""));
+            FluidSynthEngine engine(Offline(c.soundfont));
+            ::testing::internal::CaptureStderr();
+            ::testing::internal::CaptureStdout();
+            if (prepared) engine.Prepare();
+            const MMRESULT result = engine.Open();
+            const std::string terminal =
+                ::testing::internal::GetCapturedStdout() + ::testing::internal::GetCapturedStderr();
 
-        EXPECT_EQ(result, MIDIERR_NODEVICE);
-        EXPECT_EQ(terminal, "");
-        EXPECT_NE(engine.Diagnostics(), "");
-        std::vector<float> left(64, 1.0f), right(64, 1.0f);
-        engine.Render(left, right);
-        EXPECT_EQ(left, std::vector<float>(64, 0.0f));
-    }
+            EXPECT_EQ(result, MIDIERR_NODEVICE);
+            EXPECT_EQ(terminal, "");
+            EXPECT_NE(engine.Diagnostics(), "");
+            std::vector<float> left(64, 1.0f), right(64, 1.0f);
+            engine.Render(left, right);
+            EXPECT_EQ(left, std::vector<float>(64, 0.0f));
+        }
 }
 
 TEST(FluidSynthEngine, NoAudioOutputIsNoDevice) {

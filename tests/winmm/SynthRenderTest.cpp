@@ -20,7 +20,7 @@ std::uint32_t NoteOn(int note, int velocity) {
 constexpr std::uint32_t kPianoProgram = 0xC0;
 
 class OfflineSynth : public ::testing::Test {
-  protected:
+  public:
     static SynthConfig Config() {
         SynthConfig config;
         config.engine.soundfont = FindSoundfont(nullptr, kSystemSoundfontFolder);
@@ -30,6 +30,7 @@ class OfflineSynth : public ::testing::Test {
         return config;
     }
 
+  protected:
     // Both channels summed.
     std::vector<float> Render(double seconds) {
         const auto frames = static_cast<std::size_t>(seconds * kSampleRate);
@@ -83,6 +84,26 @@ TEST_F(OfflineSynth, CloseSilencesWhatStillSoundsAndAReopenPlaysAgain) {
     device.Send(kPianoProgram);
     device.Send(NoteOn(60, 100));
     EXPECT_GT(Peak(Render(0.2)), 0.01f);
+}
+
+// Only channel 1 gets an instrument, the piano, read before the first note: with the soundfont
+// loaded in the background or at the first open alike.
+TEST(SynthFirstInstrument, PlaysWithoutAProgramChangeOnlyOnTheProgramsChannel) {
+    for (const bool prepared : {true, false}) {
+        SCOPED_TRACE(prepared ? "prepared" : "opened at once");
+        SynthDevice synth(OfflineSynth::Config());
+        if (prepared) synth.Prepare();
+        ASSERT_EQ(synth.Open(), MMSYSERR_NOERROR) << synth.Engine().Diagnostics();
+        std::vector<float> left(8820), right(8820);
+
+        synth.Send(NoteOn(60, 100) | 1);  // channel 2
+        synth.Engine().Render(left, right);
+        EXPECT_EQ(*std::ranges::max_element(left), 0.0f);
+
+        synth.Send(NoteOn(60, 100));
+        synth.Engine().Render(left, right);
+        EXPECT_GT(*std::ranges::max_element(left), 0.01f);
+    }
 }
 
 }  // namespace

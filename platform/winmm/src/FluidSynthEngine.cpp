@@ -5,15 +5,24 @@
 #include <cstdlib>
 
 #include "LibraryLog.h"
+#include "PulseOutput.h"
 #include "ShortMessage.h"
 
 namespace winmm {
 namespace {
 
 constexpr double kSampleRate = 44100.0;
+// The program plays on this channel only; no other channel gets a preset, so no other
+// instrument's samples (the drum kit on channel 10 among them) are read into memory.
+constexpr int kProgramChannel = 0;
+// FluidSynth's own drivers (PipeWire, ALSA) render in periods of this many frames.
 constexpr int kPeriodFrames = 64;
-// With one period of 64 frames alone, PulseAudio's buffer is too small and drops out.
-constexpr const char* kPulseLatencyMs = "10";
+// The PulseAudio stream's first buffer, sound server and sink included; it grows after gaps and
+// the engine keeps what it grew to for its next stream.
+constexpr std::uint64_t kFirstPulseLatencyUsec = 5'000;
+// A chord of four with its release tails and the reference note need a few dozen voices at most;
+// every voice the synthesizer keeps costs start-up time and memory.
+constexpr int kPolyphony = 64;
 
 std::vector<std::string> AudioDriversOfThisBuild(fluid_settings_t* settings) {
     std::vector<std::string> names;
@@ -57,21 +66,55 @@ MMRESULT AudioFailureResult(std::string_view driverLog) {
 }
 
 FluidSynthEngine::FluidSynthEngine(EngineConfig config)
-    : config_(std::move(config)), logStart_(LibraryLog::Instance().Mark()) {}
+    : config_(std::move(config)),
+      logStart_(LibraryLog::Instance().Mark()),
+      pulseLatencyUsec_(kFirstPulseLatencyUsec) {}
+
+FluidSynthEngine::~FluidSynthEngine() {
+    if (prepared_.valid()) prepared_.wait();
+}
+
+void FluidSynthEngine::Prepare() {
+    if (prepared_.valid()) return;
+    std::promise<void> openable;
+    openable_ = openable.get_future().share();
+    prepared_ = std::async(std::launch::async, [this, openable = std::move(openable)]() mutable {
+                    fluid_synth_t* synth = nullptr;
+                    {
+                        std::lock_guard lock(mutex_);
+                        // A failure is left for Open to meet again and report.
+                        if (OpenLocked(false) == MMSYSERR_NOERROR) open_ = false;
+                        synth = synth_.get();
+                    }
+                    openable.set_value();
+                    // Outside our lock, so that Open need not wait for it; Send does.
+                    if (synth) fluid_synth_program_change(synth, kProgramChannel, 0);
+                }).share();
+}
 
 MMRESULT FluidSynthEngine::Open() {
+    if (openable_.valid()) openable_.wait();
     std::lock_guard lock(mutex_);
+    return OpenLocked(true);
+}
+
+MMRESULT FluidSynthEngine::OpenLocked(bool withFirstInstrument) {
     if (!synth_) {
-        if (const MMRESULT result = LoadSoundfont(); result != MMSYSERR_NOERROR) return result;
+        if (const MMRESULT result = LoadSoundfont(withFirstInstrument); result != MMSYSERR_NOERROR)
+            return result;
     }
-    if (config_.audio && !driver_) {
+    if (pulse_ && pulse_->Paused() && !pulse_->Resume()) {
+        pulseLatencyUsec_ = pulse_->LatencyUsec();
+        pulse_.reset();
+    }
+    if (config_.audio && !driver_ && !pulse_) {
         if (const MMRESULT result = StartAudio(); result != MMSYSERR_NOERROR) return result;
     }
     open_ = true;
     return MMSYSERR_NOERROR;
 }
 
-MMRESULT FluidSynthEngine::LoadSoundfont() {
+MMRESULT FluidSynthEngine::LoadSoundfont(bool withFirstInstrument) {
     LibraryLog& log = LibraryLog::Instance();
     if (config_.soundfont.empty()) {
         log.Append("no soundfont found");
@@ -89,14 +132,19 @@ MMRESULT FluidSynthEngine::LoadSoundfont() {
     fluid_settings_setint(settings.get(), "synth.dynamic-sample-loading", 1);
     fluid_settings_setnum(settings.get(), "synth.sample-rate", kSampleRate);
     fluid_settings_setint(settings.get(), "audio.period-size", kPeriodFrames);
+    fluid_settings_setint(settings.get(), "synth.polyphony", kPolyphony);
     for (const auto& [name, value] : config_.extraSettings)
         ApplySetting(settings.get(), name, value);
 
     decltype(synth_) synth(new_fluid_synth(settings.get()));
     if (!synth) return MMSYSERR_NOMEM;
     int soundfontId = FLUID_FAILED;
-    log.CaptureGLibMessages(
-        [&] { soundfontId = fluid_synth_sfload(synth.get(), config_.soundfont.c_str(), 1); });
+    log.CaptureGLibMessages([&] {
+        soundfontId = fluid_synth_sfload(synth.get(), config_.soundfont.c_str(), 0);
+        // Its samples are read here rather than at the first note.
+        if (soundfontId != FLUID_FAILED && withFirstInstrument)
+            fluid_synth_program_change(synth.get(), kProgramChannel, 0);
+    });
     if (soundfontId == FLUID_FAILED) return MIDIERR_NODEVICE;
 
     settings_ = std::move(settings);
@@ -110,8 +158,12 @@ MMRESULT FluidSynthEngine::StartAudio() {
     const std::vector<std::string> available = AudioDriversOfThisBuild(settings_.get());
     for (const std::string& name : config_.audioDrivers) {
         if (std::ranges::find(available, name) == available.end()) continue;
-        // Read by libpulse when it connects; a value the user set is kept.
-        if (name == "pulseaudio") setenv("PULSE_LATENCY_MSEC", kPulseLatencyMs, 0);
+        // FluidSynth's PulseAudio driver asks the server for one period of buffering and
+        // drops out with small periods; our own stream sets its buffer itself.
+        if (name == "pulseaudio") {
+            if (StartPulseOutput()) return MMSYSERR_NOERROR;
+            continue;
+        }
         fluid_settings_setstr(settings_.get(), "audio.driver", name.c_str());
         driver_.reset(new_fluid_audio_driver(settings_.get(), synth_.get()));
         if (driver_) return MMSYSERR_NOERROR;
@@ -120,7 +172,22 @@ MMRESULT FluidSynthEngine::StartAudio() {
     return AudioFailureResult(log.Since(attemptsStart));
 }
 
+bool FluidSynthEngine::StartPulseOutput() {
+    fluid_synth_t* synth = synth_.get();
+    std::string error;
+    pulse_ = PulseOutput::Open(
+        kSampleRate, pulseLatencyUsec_,
+        [synth](float* interleaved, std::size_t frames) {
+            fluid_synth_write_float(synth, static_cast<int>(frames), interleaved, 0, 2, interleaved,
+                                    1, 2);
+        },
+        error);
+    if (!pulse_) LibraryLog::Instance().Append(error);
+    return pulse_ != nullptr;
+}
+
 void FluidSynthEngine::Send(std::uint32_t message) {
+    if (prepared_.valid()) prepared_.wait();
     std::lock_guard lock(mutex_);
     if (synth_) PlayShortMessage(synth_.get(), message);
 }
@@ -134,12 +201,15 @@ void FluidSynthEngine::Close() {
 
 void FluidSynthEngine::ReleaseAudioIfClosed() {
     std::lock_guard lock(mutex_);
-    if (!open_) driver_.reset();
+    if (open_) return;
+    // Our output keeps its connection and the buffer size it settled on.
+    if (pulse_) pulse_->Pause();
+    driver_.reset();
 }
 
 bool FluidSynthEngine::HasAudio() const {
     std::lock_guard lock(mutex_);
-    return driver_ != nullptr;
+    return driver_ != nullptr || (pulse_ && !pulse_->Paused());
 }
 
 void FluidSynthEngine::Render(std::span<float> left, std::span<float> right) {

@@ -4,6 +4,7 @@
 #include <fluidsynth.h>
 
 #include <cstdint>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <span>
@@ -12,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "PulseOutput.h"
 #include "winmm/mmsystem.h"
 
 namespace winmm {
@@ -27,11 +29,17 @@ struct EngineConfig {
 };
 
 // The synth and soundfont are made at the first Open and kept; the audio driver is made by Open
-// and released only by ReleaseAudioIfClosed. All members may be called from any thread.
+// and released only by ReleaseAudioIfClosed (of our PulseAudio output only the stream goes; the
+// connection to the server stays for the next Open). All members may be called from any thread.
 class FluidSynthEngine {
   public:
     explicit FluidSynthEngine(EngineConfig config);
+    ~FluidSynthEngine();
 
+    // Starts on a thread of its own what the first Open would do (loading the soundfont, making
+    // the audio driver), so that it overlaps the start of the window library; Open waits for
+    // that. The first instrument's samples are read after it, before any message is played.
+    void Prepare();
     MMRESULT Open();
     void Send(std::uint32_t message);
     // Ends every sound at once; the audio driver stays.
@@ -53,8 +61,10 @@ class FluidSynthEngine {
         }
     };
 
-    MMRESULT LoadSoundfont();
+    MMRESULT OpenLocked(bool withFirstInstrument);
+    MMRESULT LoadSoundfont(bool withFirstInstrument);
     MMRESULT StartAudio();
+    bool StartPulseOutput();
 
     const EngineConfig config_;
     const std::uint64_t logStart_;
@@ -62,7 +72,11 @@ class FluidSynthEngine {
     std::unique_ptr<fluid_settings_t, Deleter<delete_fluid_settings>> settings_;
     std::unique_ptr<fluid_synth_t, Deleter<delete_fluid_synth>> synth_;
     std::unique_ptr<fluid_audio_driver_t, Deleter<delete_fluid_audio_driver>> driver_;
+    std::unique_ptr<PulseOutput> pulse_;  // in place of FluidSynth's PulseAudio driver
+    std::uint64_t pulseLatencyUsec_;
     bool open_ = false;
+    std::shared_future<void> openable_;
+    std::shared_future<void> prepared_;
 };
 
 // The result of an audio driver that could not be made, from what the drivers logged: a device

@@ -57,6 +57,12 @@ void InstallDevice(std::shared_ptr<MidiOutDevice> device, std::shared_ptr<MidiCa
     mapper.log = mapper.chosen ? std::move(log) : nullptr;
 }
 
+void PrepareOutput() {
+    MapperState& mapper = Mapper();
+    mapper.ChooseOnce();
+    if (mapper.device) mapper.device->Prepare();
+}
+
 }  // namespace winmm
 
 using winmm::MidiCall;

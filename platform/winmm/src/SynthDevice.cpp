@@ -6,6 +6,10 @@ SynthDevice::SynthDevice(SynthConfig config)
     : engine_(std::move(config.engine)),
       audioRelease_(config.audioReleaseDelay, [this] { engine_.ReleaseAudioIfClosed(); }) {}
 
+void SynthDevice::Prepare() {
+    engine_.Prepare();
+}
+
 MMRESULT SynthDevice::Open() {
     audioRelease_.Disarm();
     return engine_.Open();

@@ -19,6 +19,7 @@ class SynthDevice : public MidiOutDevice {
   public:
     explicit SynthDevice(SynthConfig config);
 
+    void Prepare() override;
     MMRESULT Open() override;
     void Send(std::uint32_t message) override;
     void Close() override;

@@ -16,6 +16,8 @@ namespace winmm {
 class MidiOutDevice {
   public:
     virtual ~MidiOutDevice() = default;
+    // Begins, in the background, the slow part of the first Open.
+    virtual void Prepare() {}
     virtual MMRESULT Open() = 0;
     virtual void Send(std::uint32_t message) = 0;
     // Silences what still sounds, inside the device.
@@ -80,6 +82,10 @@ class ScriptedDevice : public MidiOutDevice {
 // Passing nullptr returns to the environment's choice.
 void InstallDevice(std::shared_ptr<MidiOutDevice> device,
                    std::shared_ptr<MidiCallLog> log = nullptr);
+
+// Chooses the output now and lets it begin getting ready while the program starts; the first
+// midiOutOpen then waits only for what is not done yet.
+void PrepareOutput();
 
 // Devices by the name VELUNKA_MIDI_OUT gives: "synth" (also when unset), "record:PATH",
 // "synth+record:PATH", "port:NAME" (the first MIDI port whose name contains NAME),

@@ -1,6 +1,6 @@
 #!/bin/bash
-# The sound server goes away while the program runs, once in the middle of a question and once
-# while it is idle, and comes back: the program stays alive and answers at once, shows no
+# The sound server goes away while the program runs, in the middle of a question, while it is
+# idle, and while presses keep the output open, and comes back: the program stays alive and answers at once, shows no
 # message, and the next reference press after the server's return is heard at its pitch.
 set -uo pipefail
 source "$(dirname "$0")/common.sh"
@@ -9,9 +9,18 @@ e2e_require_program "$program" velunka
 here=$(dirname "$0")
 
 session_begin
+# Left idle, the null sink renders seconds ahead and a new stream's first writes wait that long;
+# a stream of silence keeps it running with a short latency.
+keep_sink_running() {
+  pacat --playback --raw --format=s16le --rate=44100 --channels=1 --latency-msec=10 /dev/zero \
+    2>>"$SESSION_DIR/pacat.err" &
+  session_track $!
+}
+
 session_start_display || e2e_fail "no display"
 session_start_sound_server || e2e_fail "no sound server"
 pulse=${SESSION_PIDS[-1]}
+keep_sink_running
 
 midi_log=$SESSION_DIR/midi.log
 VELUNKA_MIDI_OUT=synth+record:$midi_log "$program" >"$SESSION_DIR/velunka.out" 2>"$SESSION_DIR/velunka.err" &
@@ -40,10 +49,14 @@ click_answered() {
   echo $((($(date +%s%N) - started) / 1000000))
 }
 
+# Starts the server again; with "settled", also waits until its sink runs with a short latency.
 restart_server() {
   session_stop_pid "$pulse"
   session_start_sound_server || e2e_fail "the sound server did not come back"
   pulse=${SESSION_PIDS[-1]}
+  keep_sink_running
+  [[ ${1:-} == settled ]] || return 0
+  session_wait_sink_settled 20 || e2e_fail "sink latency stays at $(session_sink_latency_usec) usec"
 }
 
 kill_server() {
@@ -54,7 +67,6 @@ kill_server() {
 # The next press after the server's return is heard at the pitch of its key.
 heard_again() {
   local what=$1 key=$2 file=$SESSION_DIR/$1.wav hz verdict
-  session_wait_sink_settled 20 || true
   parec -d nullsink.monitor --file-format=wav --format=s16le --rate=44100 --channels=1 "$file" \
     2>>"$SESSION_DIR/parec.err" &
   local recorder=$!
@@ -85,7 +97,7 @@ for key in 50 52 53; do
 done
 sleep 2
 session_running "$pid" || e2e_fail "the program died with the server"
-restart_server
+restart_server settled
 sleep 1
 heard_again after-question-kill 57
 
@@ -95,9 +107,22 @@ kill_server
 ms=$(click_answered e2e_click_key 48) || e2e_fail "no answer to a press after the server died while idle"
 echo "press answered in $ms ms with the server gone"
 sleep 1.5
-restart_server
+restart_server settled
 sleep 1
 heard_again after-idle-kill 60
+
+# 3. Through an open output: presses every half second keep the output open while the server
+# dies and comes back, so the connection the output holds is dead; the next note is heard all the
+# same.
+sleep 4
+(while :; do e2e_click_key 50; sleep 0.5; done) &
+presser=$!
+session_track "$presser"
+sleep 0.3
+kill_server
+restart_server settled
+session_stop_pid "$presser"
+heard_again through-open-output 50
 
 session_window_present "Velunka V0.8" && e2e_fail "a message box appeared"
 e2e_shot after-restarts

@@ -103,15 +103,23 @@ MMRESULT FluidSynthEngine::OpenLocked(bool withFirstInstrument) {
         if (const MMRESULT result = LoadSoundfont(withFirstInstrument); result != MMSYSERR_NOERROR)
             return result;
     }
-    if (pulse_ && pulse_->Paused() && !pulse_->Resume()) {
-        pulseLatencyUsec_ = pulse_->LatencyUsec();
-        pulse_.reset();
-    }
-    if (config_.audio && !driver_ && !pulse_) {
-        if (const MMRESULT result = StartAudio(); result != MMSYSERR_NOERROR) return result;
-    }
+    if (pulse_ && pulse_->Paused() && !pulse_->Resume()) DropPulseOutput();
+    if (const MMRESULT result = RecoverAudio(); result != MMSYSERR_NOERROR) return result;
     open_ = true;
     return MMSYSERR_NOERROR;
+}
+
+// A sound server that went away and came back needs a new connection; one still away fails,
+// and the next open or note tries again.
+MMRESULT FluidSynthEngine::RecoverAudio() {
+    if (pulse_ && pulse_->Broken()) DropPulseOutput();
+    if (config_.audio && !driver_ && !pulse_) return StartAudio();
+    return MMSYSERR_NOERROR;
+}
+
+void FluidSynthEngine::DropPulseOutput() {
+    pulseLatencyUsec_ = pulse_->LatencyUsec();
+    pulse_.reset();
 }
 
 MMRESULT FluidSynthEngine::LoadSoundfont(bool withFirstInstrument) {
@@ -189,6 +197,8 @@ bool FluidSynthEngine::StartPulseOutput() {
 void FluidSynthEngine::Send(std::uint32_t message) {
     if (prepared_.valid()) prepared_.wait();
     std::lock_guard lock(mutex_);
+    // While the output is open the server may have gone and come back: a note finds out.
+    if (open_ && IsNoteOn(message)) RecoverAudio();
     if (synth_) PlayShortMessage(synth_.get(), message);
 }
 

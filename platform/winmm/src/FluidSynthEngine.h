@@ -64,6 +64,8 @@ class FluidSynthEngine {
     MMRESULT OpenLocked(bool withFirstInstrument);
     MMRESULT LoadSoundfont(bool withFirstInstrument);
     MMRESULT StartAudio();
+    MMRESULT RecoverAudio();
+    void DropPulseOutput();
     bool StartPulseOutput();
 
     const EngineConfig config_;

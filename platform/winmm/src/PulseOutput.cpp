@@ -156,6 +156,14 @@ bool PulseOutput::Resume() {
     return ready;
 }
 
+bool PulseOutput::Broken() const {
+    pa_threaded_mainloop_lock(mainloop_);
+    const bool broken = !PA_CONTEXT_IS_GOOD(pa_context_get_state(context_)) ||
+                        (stream_ && !PA_STREAM_IS_GOOD(pa_stream_get_state(stream_)));
+    pa_threaded_mainloop_unlock(mainloop_);
+    return broken;
+}
+
 // On the main loop's thread, after the server found the buffer empty.
 void PulseOutput::GrowBuffer(pa_stream* stream) {
     // A gap in silence only delays the next note a little; a gap in a note is heard.

@@ -40,6 +40,9 @@ class PulseOutput {
     void Pause();
     bool Resume();
     bool Paused() const { return stream_ == nullptr; }
+    // The server went away (or dropped us): nothing played here is heard any more, and only a
+    // new output, once the server is back, plays again.
+    bool Broken() const;
 
     // The whole latency asked for now: the one given, or more after gaps.
     std::uint64_t LatencyUsec() const { return latencyUsec_; }

@@ -10,4 +10,9 @@ namespace winmm {
 // Messages it does not know, running status and malformed data bytes are ignored.
 void PlayShortMessage(fluid_synth_t* synth, std::uint32_t message);
 
+// A note-on with a velocity, on any channel.
+inline bool IsNoteOn(std::uint32_t message) {
+    return (message & 0xF0) == 0x90 && ((message >> 16) & 0x7F) != 0;
+}
+
 }  // namespace winmm

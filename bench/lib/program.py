@@ -120,14 +120,15 @@ def midi_events(path):
     return events
 
 
-def wait_note_off_after(log, since, timeout=10.0):
-    """The question notes that started after `since`, once all of them have ended."""
+def wait_note_off_after(log, since, timeout=10.0, count=1):
+    """The question notes that started after `since`, once at least `count` of them started and
+    all of them have ended (the notes of a sequence start one after another)."""
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         events = midi_events(log)
         ons = [(t, n) for t, n in note_ons(events) if t > since]
         offs = note_offs(events)
-        if ons and all(any(t_off > t_on and n_off == n for t_off, n_off in offs)
+        if len(ons) >= count and all(any(t_off > t_on and n_off == n for t_off, n_off in offs)
                        for t_on, n in ons):
             return ons
         time.sleep(0.05)

@@ -55,6 +55,7 @@ _x11.XSetErrorHandler(_ignore_errors)
 _SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
 _MAP_NOTIFY = 19
 _REVERT_TO_PARENT = 2
+_MODIFIER_KEYS = {"alt": "Alt_L", "ctrl": "Control_L", "shift": "Shift_L"}
 
 
 class _MapEvent(ctypes.Structure):
@@ -124,13 +125,23 @@ class Display:
         _x11.XSetInputFocus(self.dpy, window, _REVERT_TO_PARENT, 0)
         _x11.XSync(self.dpy, 0)
 
+    def _keycode(self, name):
+        return _x11.XKeysymToKeycode(self.dpy, _x11.XStringToKeysym(name.encode()))
+
     def key(self, name):
-        """Presses and releases a key; returns the time just before the press was sent."""
-        code = _x11.XKeysymToKeycode(self.dpy, _x11.XStringToKeysym(name.encode()))
+        """Presses and releases a key, with modifiers held if named as in "alt+s" or
+        "ctrl+a"; returns the time just before the key's press was sent."""
+        *modifiers, last = name.split("+")
+        held = [self._keycode(_MODIFIER_KEYS[m]) for m in modifiers]
+        for code in held:
+            _xtst.XTestFakeKeyEvent(self.dpy, code, 1, 0)
+        code = self._keycode(last)
         pressed = time.monotonic()
         _xtst.XTestFakeKeyEvent(self.dpy, code, 1, 0)
         _x11.XFlush(self.dpy)
         _xtst.XTestFakeKeyEvent(self.dpy, code, 0, 0)
+        for code in reversed(held):
+            _xtst.XTestFakeKeyEvent(self.dpy, code, 0, 0)
         _x11.XSync(self.dpy, 0)
         return pressed
 

@@ -9,6 +9,8 @@ namespace {
 // milliseconds, and waking takes a while); so the QTimer wakes us this much early and the last
 // stretch is slept to the due time itself.
 constexpr std::chrono::milliseconds kWakeEarly{2};
+// A tick this late was held up; the handler's new countdown then starts from when it ran.
+constexpr std::chrono::milliseconds kOnTime{5};
 
 }  // namespace
 
@@ -18,9 +20,11 @@ QtTimer::QtTimer(TTimer& timer) {
     QObject::connect(&timer_, &QTimer::timeout, [this, &timer] { Fire(timer); });
 }
 
+// A countdown started by the timer's own handler counts from when the tick was due, so that
+// notes stepped by it keep their lengths to the end of a sequence.
 void QtTimer::Start(int intervalMs) {
     interval_ = std::chrono::milliseconds(intervalMs);
-    WaitFor(Clock::now() + interval_);
+    WaitFor(tickDue_.value_or(Clock::now()) + interval_);
 }
 
 void QtTimer::Stop() {
@@ -37,12 +41,21 @@ void QtTimer::WaitFor(Clock::time_point due) {
 // The next tick is due one interval after this one was due, not after it ran; ticks missed while
 // the thread was held fire once.
 void QtTimer::Fire(TTimer& timer) {
-    std::this_thread::sleep_until(due_);
+    const Clock::time_point due = due_;
+    std::this_thread::sleep_until(due);
     const Clock::time_point now = Clock::now();
-    Clock::time_point next = due_ + interval_;
+    Clock::time_point next = due + interval_;
     if (next <= now) next = now + interval_;
     WaitFor(next);
+    tickDue_ = now - due < kOnTime ? due : now;
+    // The handler may destroy the timer, and this with it.
+    const std::shared_ptr<bool> alive = alive_;
     timer.Tick();
+    if (*alive) tickDue_.reset();
+}
+
+QtTimer::~QtTimer() {
+    *alive_ = false;
 }
 
 }  // namespace vcl::qt

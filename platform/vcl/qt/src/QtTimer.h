@@ -3,6 +3,8 @@
 
 #include <QTimer>
 #include <chrono>
+#include <memory>
+#include <optional>
 
 #include "vcl/ExtCtrls.h"
 
@@ -11,6 +13,7 @@ namespace vcl::qt {
 class QtTimer : public TimerPeer {
   public:
     explicit QtTimer(TTimer& timer);
+    ~QtTimer() override;
     void Start(int intervalMs) override;
     void Stop() override;
 
@@ -22,6 +25,9 @@ class QtTimer : public TimerPeer {
     QTimer timer_;
     std::chrono::milliseconds interval_{0};
     Clock::time_point due_;
+    // While its own handler runs: when the tick was due.
+    std::optional<Clock::time_point> tickDue_;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace vcl::qt

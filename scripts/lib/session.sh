@@ -12,6 +12,7 @@
 #   session_wait_window TITLE [SECS]  waits for it
 #   session_wait_window_gone TITLE [SECS]
 #   session_keys WINDOW KEYS...       focuses WINDOW and types the xdotool KEYS
+#   session_keep_sink_running        a stream of silence, so that the null sink keeps a short latency
 #   session_wait_sink_settled [SECS]  waits until the null sink's latency is short
 #   session_wait_exit PID [SECS]      waits for PID to end; returns its exit status, 124 if not
 
@@ -147,6 +148,14 @@ session_sink_settled() {
   local latency
   latency=$(session_sink_latency_usec)
   [[ -n $latency ]] && ((latency < 20000))
+}
+
+# Left idle, the null sink renders seconds ahead and a new stream's first writes wait that long;
+# a stream of silence keeps it running with a short latency.
+session_keep_sink_running() {
+  pacat --playback --raw --format=s16le --rate=44100 --channels=1 --latency-msec=10 /dev/zero \
+    2>>"$SESSION_DIR/pacat.err" &
+  session_track $!
 }
 
 session_wait_sink_settled() { session_poll "${1:-20}" session_sink_settled; }

@@ -14,14 +14,9 @@ session_start_display || e2e_fail "no display"
 session_start_sound_server || e2e_fail "no sound server"
 
 midi_log=$SESSION_DIR/midi.log
-VELUNKA_MIDI_OUT=synth+record:$midi_log "$program" >"$SESSION_DIR/velunka.out" 2>"$SESSION_DIR/velunka.err" &
-pid=$!
-session_track "$pid"
-box=$(session_wait_window "Velunka V0.8") || e2e_fail "no start-up message box"
-session_keys "$box" Return || e2e_fail "cannot answer the start-up message"
-main=$(session_wait_window "Velunka　V0.8") || e2e_fail "no main window"
-sleep 0.5
-e2e_window_origin "$main" 504 || e2e_fail "no geometry for the main window"
+e2e_start_velunka "$program" "synth+record:$midi_log"
+pid=$E2E_PID
+main=$E2E_MAIN
 
 rss_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status"; }
 # "N NOTE" once the N-th note-on of the log has ended (the answer is awaited), else nothing.

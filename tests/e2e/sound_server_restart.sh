@@ -9,28 +9,15 @@ e2e_require_program "$program" velunka
 here=$(dirname "$0")
 
 session_begin
-# Left idle, the null sink renders seconds ahead and a new stream's first writes wait that long;
-# a stream of silence keeps it running with a short latency.
-keep_sink_running() {
-  pacat --playback --raw --format=s16le --rate=44100 --channels=1 --latency-msec=10 /dev/zero \
-    2>>"$SESSION_DIR/pacat.err" &
-  session_track $!
-}
-
 session_start_display || e2e_fail "no display"
 session_start_sound_server || e2e_fail "no sound server"
 pulse=${SESSION_PIDS[-1]}
-keep_sink_running
+session_keep_sink_running
 
 midi_log=$SESSION_DIR/midi.log
-VELUNKA_MIDI_OUT=synth+record:$midi_log "$program" >"$SESSION_DIR/velunka.out" 2>"$SESSION_DIR/velunka.err" &
-pid=$!
-session_track "$pid"
-box=$(session_wait_window "Velunka V0.8") || e2e_fail "no start-up message box"
-session_keys "$box" Return || e2e_fail "cannot answer the start-up message"
-main=$(session_wait_window "Velunka　V0.8") || e2e_fail "no main window"
-sleep 0.5
-e2e_window_origin "$main" 504 || e2e_fail "no geometry for the main window"
+e2e_start_velunka "$program" "synth+record:$midi_log"
+pid=$E2E_PID
+main=$E2E_MAIN
 
 log_lines() { wc -l <"$midi_log"; }
 
@@ -54,7 +41,7 @@ restart_server() {
   session_stop_pid "$pulse"
   session_start_sound_server || e2e_fail "the sound server did not come back"
   pulse=${SESSION_PIDS[-1]}
-  keep_sink_running
+  session_keep_sink_running
   [[ ${1:-} == settled ]] || return 0
   session_wait_sink_settled 20 || e2e_fail "sink latency stays at $(session_sink_latency_usec) usec"
 }

@@ -14,11 +14,7 @@ recording=$SESSION_DIR/tone.wav
 parec -d nullsink.monitor --file-format=wav --format=s16le --rate=44100 --channels=1 "$recording" 2>"$SESSION_DIR/parec.err" &
 recorder=$!
 session_track "$recorder"
-# Left idle, the null sink renders two seconds ahead and a new stream's first writes block
-# that long; a stream of silence keeps it running with a short latency instead.
-pacat --playback --raw --format=s16le --rate=44100 --channels=1 --latency-msec=10 /dev/zero \
-  2>"$SESSION_DIR/pacat.err" &
-session_track $!
+session_keep_sink_running
 session_wait_sink_settled 20 || e2e_fail "sink latency stays at $(session_sink_latency_usec) usec"
 
 "$player" 69 1200 >"$SESSION_DIR/player.out" 2>"$SESSION_DIR/player.err"

@@ -12,9 +12,7 @@ here=$(dirname "$0")
 session_begin
 session_start_display || e2e_fail "no display"
 session_start_sound_server || e2e_fail "no sound server"
-pacat --playback --raw --format=s16le --rate=44100 --channels=1 --latency-msec=10 /dev/zero \
-  2>"$SESSION_DIR/pacat.err" &
-session_track $!
+session_keep_sink_running
 session_wait_sink_settled 20 || e2e_fail "sink latency stays at $(session_sink_latency_usec) usec"
 
 midi_log=$SESSION_DIR/midi.log
